@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# ./build.sh run   set up, build and start the program (in media/, where its files are)
+# ./build.sh test  set up, build and run every test, also under the sanitizers and fuzzers
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+cd "$here"
+jobs="$(nproc 2>/dev/null || echo 2)"
+
+configure_and_build() {  # dir, extra cmake args...
+    local dir="$1"; shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+}
+
+run_tests() {  # dir
+    ctest --test-dir "$1" --output-on-failure -j "$jobs" --timeout 600
+}
+
+case "${1:-}" in
+    run)
+        bash scripts/setup.sh
+        configure_and_build build -DMOGRAN_WITH_TESTS=OFF -DMOGRAN_WITH_BENCH=OFF
+        cd media
+        exec "$here/build/app/mogran"
+        ;;
+    test)
+        bash scripts/setup.sh
+        echo "== build and test"
+        configure_and_build build
+        run_tests build
+        echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
+        configure_and_build build-sanitize -DMOGRAN_SANITIZE=ON -DMOGRAN_WITH_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+        ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+            LSAN_OPTIONS="suppressions=$here/tests/lsan.supp" run_tests build-sanitize
+        echo "== fuzz"
+        CC=clang CXX=clang++ configure_and_build build-fuzz -DMOGRAN_FUZZ=ON -DMOGRAN_WITH_QT=OFF \
+            -DMOGRAN_WITH_TESTS=OFF -DMOGRAN_WITH_BENCH=OFF
+        bash scripts/run-fuzzers.sh build-fuzz
+        ;;
+    *)
+        echo "usage: ./build.sh run | ./build.sh test" >&2
+        exit 2
+        ;;
+esac

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build, run and test the program.
+# Does nothing when they are all present already.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build pkg-config
+  # tests, benchmarks, fuzzing
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  # window, printing, sound
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libsdl2-dev
+  # Japanese gothic faces
+  fonts-ipafont-gothic fontconfig
+  # end-to-end checks: X server, window tools, private print scheduler, PDF text
+  xvfb xauth x11-utils cups cups-client cups-filters poppler-utils
+  # desktop metadata validation
+  appstream desktop-file-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
