@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,12 @@ std::int32_t ReadAnswerValue(std::string_view text);
 // The strict reading of the count dialog: throws AppError("'<text>' は整数ではありません")
 // unless the whole text is one number.
 std::int32_t StrToIntStrict(std::string_view text);
+
+// The same strict reading without throwing: empty unless the whole text is one number.
+std::optional<std::int32_t> TryStrToIntStrict(std::string_view text);
+
+// The failure message of the strict reading for the given text.
+std::string NotAnIntegerMessage(std::string_view text);
 
 // The handlers of the drill. They work on one run's data and reach the window only
 // through the display.
