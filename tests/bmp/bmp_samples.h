@@ -97,7 +97,7 @@ inline std::vector<Sample> EncodingSamples() {
     f.pixels = PackRows({{0x7F112233, 0x00FFEEDD}}, 32);
     f.width = 2;
     f.height = 1;
-    s.push_back({"rgb32", f, 2, 1, {0xFF112233, 0xFFFFEEDD}, false});
+    s.push_back({"rgb32", f, 2, 1, {0xFF112233, 0xFFFFEEDD}, true});
 
     f = {};
     f.bits = 32;
@@ -106,7 +106,7 @@ inline std::vector<Sample> EncodingSamples() {
     f.pixels = PackRows({{0x00332211, 0xFF0000FF}}, 32);
     f.width = 2;
     f.height = 1;
-    s.push_back({"bitfields32", f, 2, 1, {0xFF112233, 0xFFFF0000}, false});
+    s.push_back({"bitfields32", f, 2, 1, {0xFF112233, 0xFFFF0000}, true});
 
     // Even with an alpha mask the picture is shown opaque.
     f = {};
