@@ -377,11 +377,6 @@ TEST_F(DrillSessionTest, ChoosingAKindTakesEffectAtTheNextStart) {
     EXPECT_TRUE(data.problemSet[1].Op1 == kTimes || data.problemSet[1].Op1 == kDivide);
 }
 
-TEST_F(DrillSessionTest, Button2ClosesTheWindow) {
-    session.Button2Click();
-    EXPECT_TRUE(display.closed);
-}
-
 // A failing step ends the handler: what came before stays, what follows does not run.
 
 TEST_F(DrillSessionTest, StartFailingOnTheMascotKeepsTheNewSetAndTheOldScreen) {
