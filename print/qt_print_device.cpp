@@ -1,0 +1,149 @@
+#include "qt_print_device.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPen>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <cmath>
+
+#include "app_error.h"
+#include "print_messages.h"
+
+namespace mogran {
+
+namespace {
+
+// The print face is asked for by its own name; this gothic face stands in for it here.
+constexpr const char* kSubstituteFace = "IPAGothic";
+
+}  // namespace
+
+int FontPixelHeight(int points, int dpiY) {
+    return static_cast<int>(std::lround(static_cast<double>(points) * dpiY / 72.0));
+}
+
+QtPrintDevice::QtPrintDevice(QWidget* dialogParent, DialogRunner runDialog)
+    : dialogParent_(dialogParent), runDialog_(std::move(runDialog)) {
+    if (!runDialog_)
+        runDialog_ = [](QPrintDialog& dialog) { return dialog.exec(); };
+}
+
+QtPrintDevice::~QtPrintDevice() {
+    if (painter_.isActive())
+        painter_.end();
+}
+
+QPrinter& QtPrintDevice::Printer() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void QtPrintDevice::PrintToPdfFile(const QString& path, int dpi) {
+    Printer().setOutputFormat(QPrinter::PdfFormat);
+    Printer().setOutputFileName(path);
+    Printer().setResolution(dpi);
+    toPdfFile_ = true;
+    printerChosen_ = true;
+}
+
+bool QtPrintDevice::PrinterUsable() {
+    if (toPdfFile_)
+        return true;
+    QPrinter& printer = Printer();
+    if (printer.outputFormat() != QPrinter::NativeFormat || printer.printerName().isEmpty()) {
+        return false;
+    }
+    return !QPrinterInfo::printerInfo(printer.printerName()).isNull();
+}
+
+void QtPrintDevice::RequireOpenJob() const {
+    if (!painter_.isActive())
+        throw AppError(kNotPrintingMessage);
+}
+
+bool QtPrintDevice::SetupDialog() {
+    if (!printerChosen_ && !toPdfFile_ && QPrinterInfo::availablePrinterNames().isEmpty()) {
+        throw AppError(kNoDefaultPrinterMessage);
+    }
+    QPrintDialog dialog(&Printer(), dialogParent_);
+    dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    const bool accepted = runDialog_(dialog) == QDialog::Accepted;
+    if (accepted) {
+        if (painter_.isActive())
+            throw AppError(kPrintingMessage);
+        printerChosen_ = true;
+    }
+    return accepted;
+}
+
+PageExtent QtPrintDevice::PageSize() {
+    if (!PrinterUsable())
+        throw AppError(kPrinterNotValidMessage);
+    const QRect area = Printer().pageLayout().paintRectPixels(Printer().resolution());
+    return PageExtent{area.width(), area.height()};
+}
+
+void QtPrintDevice::BeginJob() {
+    if (painter_.isActive())
+        throw AppError(kPrintingMessage);
+    if (!PrinterUsable())
+        throw AppError(kPrinterNotValidMessage);
+    QPrinter& printer = Printer();
+    printer.setDocName(QString());
+    // A job that cannot be started would lose its page without a word: report it instead.
+    if (!painter_.begin(&printer))
+        throw AppError(kPrinterNotValidMessage);
+
+    QPen pen(Qt::black, 1, Qt::SolidLine);
+    pen.setCosmetic(true);
+    painter_.setPen(pen);
+    painter_.setBackgroundMode(Qt::OpaqueMode);
+    painter_.setBackground(QBrush(Qt::white, Qt::SolidPattern));
+    pen_ = QPoint(0, 0);
+}
+
+void QtPrintDevice::SetFont(const std::string& face, std::int32_t points) {
+    RequireOpenJob();
+    const QString family = QString::fromStdString(face);
+    if (QFont::substitute(family) == family)
+        QFont::insertSubstitution(family, kSubstituteFace);
+    QFont font(family);
+    font.setPixelSize(FontPixelHeight(points, painter_.device()->logicalDpiY()));
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    painter_.setFont(font);
+}
+
+void QtPrintDevice::MoveTo(std::int32_t x, std::int32_t y) {
+    RequireOpenJob();
+    pen_ = QPoint(x, y);
+}
+
+void QtPrintDevice::LineTo(std::int32_t x, std::int32_t y) {
+    RequireOpenJob();
+    const QPoint to(x, y);
+    painter_.drawLine(pen_, to);
+    pen_ = to;
+}
+
+void QtPrintDevice::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
+    RequireOpenJob();
+    const QString line = QString::fromStdString(text);
+    const QFontMetrics metrics = painter_.fontMetrics();
+    painter_.drawText(QPoint(x, y + metrics.ascent()), line);
+    pen_ = QPoint(x + metrics.horizontalAdvance(line), y);
+}
+
+void QtPrintDevice::EndJob() {
+    RequireOpenJob();
+    const bool ended = painter_.end();
+    if (!ended || Printer().printerState() == QPrinter::Error) {
+        throw AppError(kPrinterNotValidMessage);
+    }
+}
+
+}  // namespace mogran

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "input_block_scope.h"
+#include "print_prompts.h"
+
+namespace mogran {
+
+// The confirmation dialogs as message boxes centred on the screen, and the busy state of
+// the main window while worksheets print.
+class QtPrintPrompts : public PrintPrompts {
+public:
+    // Shows a message box modally until it is answered.
+    using BoxRunner = std::function<void(QMessageBox&)>;
+
+    explicit QtPrintPrompts(QWidget& window, BoxRunner runBox = {});
+    ~QtPrintPrompts() override;
+
+    int ShowDialog1() override;
+    int ShowDialog2() override;
+    void FlushDisplay() override;
+    void BeginBusy() override;
+    void EndBusy() override;
+
+private:
+    QPointer<QWidget> window_;
+    BoxRunner runBox_;
+    std::unique_ptr<InputBlockScope> busy_;
+};
+
+}  // namespace mogran
