@@ -1,0 +1,89 @@
+#include "error_box.h"
+
+#include <exception>
+#include <utility>
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QWidget>
+
+#include "app_identity.h"
+
+namespace mogran {
+
+namespace {
+
+// Shown when something that is not an exception object was thrown.
+constexpr char kUnknownFailure[] = "原因不明のｴﾗｰ";
+
+ErrorBoxHook& Hook()
+{
+    static ErrorBoxHook hook;
+    return hook;
+}
+
+}  // namespace
+
+QString ErrorBoxText(const std::string& message)
+{
+    QString text = QString::fromStdString(message);
+    if (text.isEmpty()) {
+        return text;
+    }
+    // The last code point, a surrogate pair taken whole.
+    char32_t last = text.back().unicode();
+    if (text.size() >= 2 && text.back().isLowSurrogate() && text.at(text.size() - 2).isHighSurrogate()) {
+        last = QChar::surrogateToUcs4(text.at(text.size() - 2), text.back());
+    }
+    if (last > U'.') {
+        text += QLatin1Char('.');
+    }
+    return text;
+}
+
+void SetErrorBoxHook(ErrorBoxHook hook) { Hook() = std::move(hook); }
+
+void ShowErrorBox(QWidget* parent, const QString& text)
+{
+    const QString caption = QString::fromUtf8(kApplicationTitle);
+    if (Hook()) {
+        Hook()(caption, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void ReleaseMouseMode(QWidget& window)
+{
+    if (QWidget* grabber = QWidget::mouseGrabber(); grabber != nullptr) {
+        grabber->releaseMouse();
+    }
+    const auto buttons = window.findChildren<QAbstractButton*>();
+    for (QAbstractButton* button : buttons) {
+        if (button->isDown()) {
+            button->setDown(false);
+        }
+    }
+}
+
+void RunGuarded(QWidget& window, const std::function<void()>& handler)
+{
+    std::string message;
+    try {
+        handler();
+        return;
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+        message = kUnknownFailure;
+    }
+    ReleaseMouseMode(window);
+    try {
+        ShowErrorBox(&window, ErrorBoxText(message));
+    } catch (...) {
+        // The box itself failed; there is nobody left to tell.
+    }
+}
+
+}  // namespace mogran

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+
+#include <QDialog>
+#include <QString>
+
+class QLineEdit;
+class QPushButton;
+
+namespace mogran {
+
+// A small modal dialog asking for one line of text.
+class InputBoxDialog : public QDialog {
+    Q_OBJECT
+public:
+    InputBoxDialog(QWidget* parent, const QString& caption, const QString& prompt,
+                   const QString& defaultText);
+
+    // The edited text after OK; the default text after Cancel or close.
+    QString Answer() const;
+
+    QLineEdit* Field() const { return field_; }
+    QPushButton* OkButton() const { return ok_; }
+    QPushButton* CancelButton() const { return cancel_; }
+
+private:
+    QString defaultText_;
+    QLineEdit* field_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
+// Shows the input box centred on the screen and returns its answer.
+QString RunInputBox(QWidget* parent, const QString& caption, const QString& prompt,
+                    const QString& defaultText);
+
+// Test seam: when set, RunInputBox hands the built dialog to this function instead of
+// running its modal loop; the function answers it (types, presses OK or Cancel).
+using InputBoxAnswerer = std::function<void(InputBoxDialog& dialog)>;
+void SetInputBoxAnswerer(InputBoxAnswerer answerer);
+
+}  // namespace mogran

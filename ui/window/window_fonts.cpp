@@ -1,0 +1,28 @@
+#include "window_fonts.h"
+
+#include <QStringList>
+
+namespace mogran {
+
+void InstallFontSubstitutions()
+{
+    const auto substitute = [](const QString& face, const QString& installed) {
+        if (!QFont::substitutes(face).contains(installed)) {
+            QFont::insertSubstitution(face, installed);
+        }
+    };
+    substitute(kProportionalGothic, QStringLiteral("IPAPGothic"));
+    substitute(kFixedGothic, QStringLiteral("IPAGothic"));
+    substitute(kFixedGothicPrint, QStringLiteral("IPAGothic"));
+}
+
+QFont MakeFont(const QString& face, int pixelHeight, bool bold)
+{
+    QFont font(face);
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    font.setStyleHint(face == kProportionalGothic ? QFont::SansSerif : QFont::Monospace);
+    return font;
+}
+
+}  // namespace mogran
