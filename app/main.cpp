@@ -1,0 +1,14 @@
+#include <QApplication>
+
+#include "startup.h"
+#include "tform1.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    mogran::SetUpApplication();
+    mogran::TForm1 form;
+    mogran::ReportFirstShowIfAsked(form);
+    form.show();
+    return QApplication::exec();
+}
