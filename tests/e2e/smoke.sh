@@ -4,8 +4,8 @@
 # usage: smoke.sh <program> <media folder>
 set -euo pipefail
 
-program="$1"
-media="$2"
+program="$(realpath "$1")"
+media="$(realpath "$2")"
 caption='モグラン（３つの整数の四則） Ver2.01 R2'
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -39,6 +39,11 @@ for _ in $(seq 100); do
 done
 [ -s "$work/display" ] || fail "Xvfb gave no display number"
 export DISPLAY=":$(head -n1 "$work/display")"
+for _ in $(seq 50); do
+    xprop -root >/dev/null 2>&1 && break
+    sleep 0.1
+done
+xprop -root >/dev/null 2>&1 || fail "cannot reach the X server on $DISPLAY: $(cat "$work/xvfb.log")"
 
 (cd "$work" && SDL_AUDIODRIVER=dummy exec "$program") 2>"$work/app.log" &
 app_pid=$!
@@ -47,7 +52,8 @@ window=""
 for _ in $(seq 150); do
     window="$(xdotool search --onlyvisible --classname '^mogran$' 2>/dev/null | head -n1 || true)"
     [ -n "$window" ] && break
-    kill -0 "$app_pid" 2>/dev/null || fail "the program ended early: $(cat "$work/app.log")"
+    kill -0 "$app_pid" 2>/dev/null ||
+        fail "the program ended early: $(cat "$work/app.log") (X server: $(cat "$work/xvfb.log"))"
     sleep 0.1
 done
 [ -n "$window" ] || fail "no window appeared"
