@@ -148,17 +148,19 @@ TEST_F(PrintActionTest, ConfirmationDecidesWhetherToPrint) {
         bool ticked;
         int dialog1;
         int dialog2;
+        bool setupAccepted;
         EventLog dialogs;  // the dialogs shown, and the set-up dialog when printing goes on
         bool prints;
     };
     const std::vector<Case> cases = {
-        {true, kModalOk, kModalYes, {"dialog2", "setup"}, true},
-        {true, kModalOk, kModalNo, {"dialog2"}, false},
-        {true, kModalOk, kModalCancel, {"dialog2"}, false},
-        {false, kModalOk, kModalYes, {"dialog1"}, false},  // OK, Enter or Esc
-        {false, kModalCancel, kModalYes, {"dialog1", "dialog2", "setup"}, true},  // close box
-        {false, kModalCancel, kModalNo, {"dialog1", "dialog2"}, false},
-        {false, kModalCancel, kModalCancel, {"dialog1", "dialog2"}, false},
+        {true, kModalOk, kModalYes, true, {"dialog2", "setup"}, true},
+        {true, kModalOk, kModalYes, false, {"dialog2", "setup"}, true},  // set-up cancelled
+        {true, kModalOk, kModalNo, true, {"dialog2"}, false},
+        {true, kModalOk, kModalCancel, true, {"dialog2"}, false},
+        {false, kModalOk, kModalYes, true, {"dialog1"}, false},  // OK, Enter or Esc
+        {false, kModalCancel, kModalYes, true, {"dialog1", "dialog2", "setup"}, true},
+        {false, kModalCancel, kModalNo, true, {"dialog1", "dialog2"}, false},
+        {false, kModalCancel, kModalCancel, true, {"dialog1", "dialog2"}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "ticked " << c.ticked << ", dialog 1 gives "
@@ -168,6 +170,7 @@ TEST_F(PrintActionTest, ConfirmationDecidesWhetherToPrint) {
         display.ticked = c.ticked;
         prompts.dialog1Result = c.dialog1;
         prompts.dialog2Result = c.dialog2;
+        device.setupResult = c.setupAccepted;
         data.state.CurrentNo = 7;
         data.state.SetFinished = kTrue;
 
@@ -214,14 +217,6 @@ TEST_F(PrintActionTest, PrintsAFreshlySeededSetThenShowsAnotherOne) {
     EXPECT_EQ(clockReads, 2);
     EXPECT_NE(data.problemSet, expected.problemSet);
     EXPECT_EQ(data.state.TotalCount, 21);
-    ExpectFreshSetOnScreen();
-}
-
-TEST_F(PrintActionTest, PrintsEvenWhenTheSetUpDialogIsCancelled) {
-    display.ticked = true;
-    device.setupResult = false;
-    Click();
-    EXPECT_EQ(device.Count("end"), 10);
     ExpectFreshSetOnScreen();
 }
 

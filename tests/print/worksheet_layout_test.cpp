@@ -105,22 +105,6 @@ TEST(WorksheetLayoutTest, CountsGiveJobsPagesAndSlots) {
     }
 }
 
-TEST(WorksheetLayoutTest, LastPageOfTwentyOneHoldsProblemTwentyOneAloneAtTopLeft) {
-    RecordingDevice device;
-    PrintWorksheets(NumberedSet(), 21, device);
-    const auto jobs = device.Jobs();
-    ASSERT_EQ(jobs.size(), 4u);
-    for (size_t k : {size_t{1}, size_t{3}}) {
-        ASSERT_EQ(jobs[k].size(), 8u);
-        EXPECT_EQ(jobs[k][7].x, 200);
-        EXPECT_EQ(jobs[k][7].y, 1102);
-    }
-    EXPECT_EQ(jobs[1][7].text, ProblemLine(21));
-    EXPECT_EQ(jobs[3][7].text, AnswerLine(21));
-    // The answer pass starts again at problem 1.
-    EXPECT_EQ(jobs[2][7].text, AnswerLine(1));
-}
-
 TEST(WorksheetLayoutTest, LayoutFollowsThePrintableArea) {
     struct Case {
         PageExtent page;
