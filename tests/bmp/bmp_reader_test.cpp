@@ -1,11 +1,11 @@
 #include "bmp_reader.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "app_error.h"
 #include "bmp_samples.h"
@@ -76,12 +76,12 @@ TEST(ReadBmp, LayoutVariants) {
         std::vector<std::uint32_t> expected;
     };
     const std::vector<Case> cases = {
-        {"pixels start at the offset the file header gives",
-         [](BmpFile& f) { f.gap = 6; }, kBasePixels},
-        {"an offset of 0 means right after the colour table",
-         [](BmpFile& f) { f.offBits = 0; }, kBasePixels},
-        {"an offset into the colour table means right after it",
-         [](BmpFile& f) { f.offBits = 60; }, kBasePixels},
+        {"pixels start at the offset the file header gives", [](BmpFile& f) { f.gap = 6; },
+         kBasePixels},
+        {"an offset of 0 means right after the colour table", [](BmpFile& f) { f.offBits = 0; },
+         kBasePixels},
+        {"an offset into the colour table means right after it", [](BmpFile& f) { f.offBits = 60; },
+         kBasePixels},
         {"an offset past the end of the file means right after the colour table",
          [](BmpFile& f) { f.offBits = 0xFFFFFFF0u; }, kBasePixels},
         {"indices past the colour table are black",
@@ -197,8 +197,8 @@ TEST(ReadBmp, RejectsBrokenFilesWithTheirMessage) {
          kInvalid},
         {"PNG signature",
          [] {
-             return std::vector<std::uint8_t>{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0,
-                                              0, 0x0D, 'I', 'H', 'D', 'R', 0, 0, 0, 1};
+             return std::vector<std::uint8_t>{0x89, 'P',  'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0,
+                                              0,    0x0D, 'I', 'H', 'D',  'R',  0,    0,    0, 1};
          },
          kInvalid},
         {"plane count 0", edited([](BmpFile& f) { f.planes = 0; }), kInvalid},
@@ -207,26 +207,35 @@ TEST(ReadBmp, RejectsBrokenFilesWithTheirMessage) {
         {"zero width", edited([](BmpFile& f) { f.width = 0; }), kInvalid},
         {"negative width", edited([](BmpFile& f) { f.width = -2; }), kInvalid},
         {"zero height", edited([](BmpFile& f) { f.height = 0; }), kInvalid},
-        {"absurd size", edited([](BmpFile& f) { f.width = 100000; f.height = 100000; }), kInvalid},
-        {"largest sizes",
-         edited([](BmpFile& f) {
+        {"absurd size", edited([](BmpFile& f) {
+             f.width = 100000;
+             f.height = 100000;
+         }),
+         kInvalid},
+        {"largest sizes", edited([](BmpFile& f) {
              f.width = 0x7FFFFFFF;
              f.height = static_cast<std::int32_t>(0x80000000u);
          }),
          kInvalid},
         {"2 bits per pixel", edited([](BmpFile& f) { f.bits = 2; }), kInvalid},
-        {"16 bits in the older header",
-         edited([](BmpFile& f) {
+        {"16 bits in the older header", edited([](BmpFile& f) {
              f.headerSize = 12;
              f.bits = 16;
          }),
          kInvalid},
         {"embedded JPEG", edited([](BmpFile& f) { f.compression = 4; }), kInvalid},
         {"unknown compression", edited([](BmpFile& f) { f.compression = 7; }), kInvalid},
-        {"RLE8 with 4 bits", edited([](BmpFile& f) { f.bits = 4; f.compression = 1; }), kInvalid},
-        {"RLE8 top-down", edited([](BmpFile& f) { f.height = -2; f.compression = 1; }), kInvalid},
-        {"bit fields with 24 bits",
-         edited([](BmpFile& f) {
+        {"RLE8 with 4 bits", edited([](BmpFile& f) {
+             f.bits = 4;
+             f.compression = 1;
+         }),
+         kInvalid},
+        {"RLE8 top-down", edited([](BmpFile& f) {
+             f.height = -2;
+             f.compression = 1;
+         }),
+         kInvalid},
+        {"bit fields with 24 bits", edited([](BmpFile& f) {
              f.bits = 24;
              f.compression = 3;
              f.masks = {0xFF0000, 0xFF00, 0xFF};

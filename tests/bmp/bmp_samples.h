@@ -29,7 +29,10 @@ inline std::vector<Sample> EncodingSamples() {
     f.pixels = PackRows({{1, 0, 1}, {0, 1, 1}}, 1);
     f.width = 3;
     f.height = 2;
-    s.push_back({"pal1", f, 3, 2,
+    s.push_back({"pal1",
+                 f,
+                 3,
+                 2,
                  {0xFF102030, 0xFFC86432, 0xFFC86432,  //
                   0xFFC86432, 0xFF102030, 0xFFC86432},
                  true});
@@ -41,7 +44,10 @@ inline std::vector<Sample> EncodingSamples() {
     f.pixels = PackRows({{2, 1, 0}, {1, 2, 0}}, 4);
     f.width = 3;
     f.height = 2;
-    s.push_back({"pal4", f, 3, 2,
+    s.push_back({"pal4",
+                 f,
+                 3,
+                 2,
                  {0xFFFF0000, 0xFF00FFFF, 0xFF000080,  //
                   0xFF00FFFF, 0xFFFF0000, 0xFF000080},
                  true});
@@ -86,7 +92,10 @@ inline std::vector<Sample> EncodingSamples() {
     f.pixels = PackRows({{0x112233, 0x445566, 0x778899}, {0xFFFFFF, 0x000000, 0xAB00CD}}, 24);
     f.width = 3;
     f.height = 2;
-    s.push_back({"rgb24", f, 3, 2,
+    s.push_back({"rgb24",
+                 f,
+                 3,
+                 2,
                  {0xFFFFFFFF, 0xFF000000, 0xFFAB00CD,  //
                   0xFF112233, 0xFF445566, 0xFF778899},
                  true});
@@ -124,10 +133,13 @@ inline std::vector<Sample> EncodingSamples() {
     f.compression = 1;
     f.clrUsed = 3;
     f.palette = {0x0000FF, 0xFF0000, 0x00FF00};
-    f.pixels = {3, 1,  0, 0,  0, 3, 2, 1, 2, 0,  0, 2, 0, 1,  1, 2,  0, 1};
+    f.pixels = {3, 1, 0, 0, 0, 3, 2, 1, 2, 0, 0, 2, 0, 1, 1, 2, 0, 1};
     f.width = 4;
     f.height = 3;
-    s.push_back({"rle8", f, 4, 3,
+    s.push_back({"rle8",
+                 f,
+                 4,
+                 3,
                  {0xFF0000FF, 0xFF0000FF, 0xFF0000FF, 0xFF00FF00,  //
                   0xFF00FF00, 0xFFFF0000, 0xFF00FF00, 0xFF0000FF,  //
                   0xFFFF0000, 0xFFFF0000, 0xFFFF0000, 0xFF0000FF},
@@ -140,10 +152,13 @@ inline std::vector<Sample> EncodingSamples() {
     f.compression = 2;
     f.clrUsed = 3;
     f.palette = {0x0000FF, 0xFF0000, 0x00FF00};
-    f.pixels = {8, 0x12,  0, 0,  0, 5, 0x21, 0x02, 0x10, 0,  0, 2, 2, 0,  1, 0x20,  0, 1};
+    f.pixels = {8, 0x12, 0, 0, 0, 5, 0x21, 0x02, 0x10, 0, 0, 2, 2, 0, 1, 0x20, 0, 1};
     f.width = 8;
     f.height = 2;
-    s.push_back({"rle4", f, 8, 2,
+    s.push_back({"rle4",
+                 f,
+                 8,
+                 2,
                  {0xFF00FF00, 0xFFFF0000, 0xFF0000FF, 0xFF00FF00,  //
                   0xFFFF0000, 0xFF0000FF, 0xFF0000FF, 0xFF00FF00,  //
                   0xFFFF0000, 0xFF00FF00, 0xFFFF0000, 0xFF00FF00,  //
@@ -157,7 +172,10 @@ inline std::vector<Sample> EncodingSamples() {
     f.pixels = PackRows({{0, 1, 0}, {1, 1, 0}}, 1);
     f.width = 3;
     f.height = 2;
-    s.push_back({"core1", f, 3, 2,
+    s.push_back({"core1",
+                 f,
+                 3,
+                 2,
                  {0xFF800080, 0xFF800080, 0xFFFFFF00,  //
                   0xFFFFFF00, 0xFF800080, 0xFFFFFF00},
                  true});

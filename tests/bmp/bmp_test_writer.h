@@ -21,9 +21,9 @@ struct BmpFile {
     std::vector<std::uint32_t> masks;
     // 0xRRGGBB each; written as quads, or as triples after the 12-byte header.
     std::vector<std::uint32_t> palette;
-    std::uint32_t gap = 0;                  // junk bytes between the colour table and the pixels
-    std::optional<std::uint32_t> offBits;   // the file header's pixel offset; default: the truth
-    std::vector<std::uint8_t> pixels;       // the pixel data as stored
+    std::uint32_t gap = 0;                 // junk bytes between the colour table and the pixels
+    std::optional<std::uint32_t> offBits;  // the file header's pixel offset; default: the truth
+    std::vector<std::uint8_t> pixels;      // the pixel data as stored
 };
 
 inline void Put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
@@ -67,13 +67,15 @@ inline std::vector<std::uint8_t> Write(const BmpFile& f) {
     }
     out.resize(headerAt + f.headerSize, 0);
     if (f.headerSize == 40) {
-        for (std::uint32_t m : f.masks) Put32(out, m);
+        for (std::uint32_t m : f.masks)
+            Put32(out, m);
     }
     for (std::uint32_t c : f.palette) {
         out.push_back(static_cast<std::uint8_t>(c));
         out.push_back(static_cast<std::uint8_t>(c >> 8));
         out.push_back(static_cast<std::uint8_t>(c >> 16));
-        if (f.headerSize != 12) out.push_back(0);
+        if (f.headerSize != 12)
+            out.push_back(0);
     }
     out.insert(out.end(), f.gap, 0xA5);
     const std::uint32_t pixelsAt = static_cast<std::uint32_t>(out.size());

@@ -1,15 +1,15 @@
 #include "picture_file.h"
 
-#include <cstdint>
-#include <fstream>
-#include <string>
-#include <vector>
-
 #include <gtest/gtest.h>
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
 
 #include "app_error.h"
 #include "bmp_samples.h"
@@ -64,9 +64,15 @@ private:
 
 TEST(PictureExtension, TakesTheCharactersAfterTheLastDot) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"maru1.bmp", "bmp"},   {"a.b.BMP", "BMP"},      {".bmp", "bmp"},
-        {"noext", ""},          {"x.", ""},              {"dir.d\\file", ""},
-        {"a.bm:p", ""},         {"C:\\pic\\x.bmp", "bmp"}, {"dir.d/file", "d/file"},
+        {"maru1.bmp", "bmp"},
+        {"a.b.BMP", "BMP"},
+        {".bmp", "bmp"},
+        {"noext", ""},
+        {"x.", ""},
+        {"dir.d\\file", ""},
+        {"a.bm:p", ""},
+        {"C:\\pic\\x.bmp", "bmp"},
+        {"dir.d/file", "d/file"},
     };
     for (const auto& [name, extension] : cases) {
         EXPECT_EQ(PictureExtension(name), extension) << name;
@@ -162,7 +168,8 @@ TEST_F(PictureFileTest, EveryEncodingLoadsItsPixels) {
 TEST_F(PictureFileTest, AgreesWithAnotherReaderOnPlainEncodings) {
     int checked = 0;
     for (const auto& s : bmptest::EncodingSamples()) {
-        if (!s.plain) continue;
+        if (!s.plain)
+            continue;
         SCOPED_TRACE(s.name);
         const std::string name = s.name + ".bmp";
         WriteFile(name, Write(s.file));
@@ -189,7 +196,8 @@ TEST_F(PictureFileTest, ReadsTheFileAnewOnEveryCall) {
 
 int main(int argc, char** argv) {
     // Test discovery runs this too, without the test's environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -13,11 +13,11 @@ const char* const kInvalidPicture = "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが�
 const char* const kReadError = "ｽﾄﾘｰﾑからの読み込みｴﾗｰ";
 
 constexpr std::uint64_t kFileHeaderSize = 14;
-constexpr std::uint32_t kCoreHeaderSize = 12;    // the older header: 16-bit sizes, RGB triples
-constexpr std::uint32_t kInfoHeaderSize = 40;    // the usual header: 32-bit sizes, RGB quads
-constexpr std::uint32_t kMaskHeaderSize = 52;    // and up: the colour masks sit inside the header
-constexpr std::uint32_t kAlphaHeaderSize = 56;   // and up: an alpha mask follows them
-constexpr std::uint32_t kOs2InfoHeaderSize = 64; // 40 bytes as usual, then fields we don't need
+constexpr std::uint32_t kCoreHeaderSize = 12;     // the older header: 16-bit sizes, RGB triples
+constexpr std::uint32_t kInfoHeaderSize = 40;     // the usual header: 32-bit sizes, RGB quads
+constexpr std::uint32_t kMaskHeaderSize = 52;     // and up: the colour masks sit inside the header
+constexpr std::uint32_t kAlphaHeaderSize = 56;    // and up: an alpha mask follows them
+constexpr std::uint32_t kOs2InfoHeaderSize = 64;  // 40 bytes as usual, then fields we don't need
 constexpr std::uint32_t kV4HeaderSize = 108;
 constexpr std::uint32_t kV5HeaderSize = 124;
 
@@ -35,14 +35,19 @@ enum Compression : std::uint32_t {
     kAlphaBitfields = 6,
 };
 
-[[noreturn]] void Invalid() { throw AppError(kInvalidPicture); }
-[[noreturn]] void Truncated() { throw AppError(kReadError); }
+[[noreturn]] void Invalid() {
+    throw AppError(kInvalidPicture);
+}
+[[noreturn]] void Truncated() {
+    throw AppError(kReadError);
+}
 
 using Bytes = std::span<const std::uint8_t>;
 
 // The file must hold at least `end` bytes; otherwise it ended too early.
 void Need(Bytes b, std::uint64_t end) {
-    if (end > b.size()) Truncated();
+    if (end > b.size())
+        Truncated();
 }
 
 // Little-endian reads at offsets already checked with Need.
@@ -54,7 +59,9 @@ std::uint32_t U32(Bytes b, std::uint64_t at) {
            (static_cast<std::uint32_t>(b[at + 2]) << 16) |
            (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
-std::int32_t I32(Bytes b, std::uint64_t at) { return static_cast<std::int32_t>(U32(b, at)); }
+std::int32_t I32(Bytes b, std::uint64_t at) {
+    return static_cast<std::int32_t>(U32(b, at));
+}
 
 std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
     return kOpaque | (r << 16) | (g << 8) | b;
@@ -67,15 +74,18 @@ struct Channel {
     std::uint32_t max = 0;  // the largest value the channel holds; 0 for an absent channel
 
     explicit Channel(std::uint32_t m) : mask(m) {
-        if (m == 0) return;
+        if (m == 0)
+            return;
         shift = std::countr_zero(m);
         max = m >> shift;
-        if ((max & (max + 1)) != 0) Invalid();  // the mask's bits must be contiguous
+        if ((max & (max + 1)) != 0)
+            Invalid();  // the mask's bits must be contiguous
     }
 
     // Scales the channel's value to 0..255 so that its maximum becomes 255.
     std::uint32_t Scale(std::uint32_t pixel) const {
-        if (max == 0) return 0;
+        if (max == 0)
+            return 0;
         const std::uint64_t v = (pixel & mask) >> shift;
         return static_cast<std::uint32_t>((v * 255 + max / 2) / max);
     }
@@ -125,7 +135,8 @@ void CheckEncoding(const Layout& l, bool coreHeader) {
     switch (l.compression) {
         case kRgb:
             if (coreHeader) {
-                if (l.bits != 1 && l.bits != 4 && l.bits != 8 && l.bits != 24) Invalid();
+                if (l.bits != 1 && l.bits != 4 && l.bits != 8 && l.bits != 24)
+                    Invalid();
             } else if (l.bits != 1 && l.bits != 4 && l.bits != 8 && l.bits != 16 && l.bits != 24 &&
                        l.bits != 32) {
                 Invalid();
@@ -134,11 +145,13 @@ void CheckEncoding(const Layout& l, bool coreHeader) {
         case kRle8:
         case kRle4:
             // Run-length data is always stored bottom-up.
-            if (l.bits != (l.compression == kRle8 ? 8u : 4u) || l.topDown) Invalid();
+            if (l.bits != (l.compression == kRle8 ? 8u : 4u) || l.topDown)
+                Invalid();
             return;
         case kBitfields:
         case kAlphaBitfields:
-            if (l.bits != 16 && l.bits != 32) Invalid();
+            if (l.bits != 16 && l.bits != 32)
+                Invalid();
             return;
         default:
             Invalid();  // embedded JPEG/PNG and anything unknown
@@ -148,12 +161,14 @@ void CheckEncoding(const Layout& l, bool coreHeader) {
 // Reads the headers, masks and colour table; works out where the pixels start.
 Layout ReadLayout(Bytes b) {
     Need(b, kFileHeaderSize);
-    if (b[0] != 'B' || b[1] != 'M') Invalid();
+    if (b[0] != 'B' || b[1] != 'M')
+        Invalid();
     const std::uint64_t offBits = U32(b, 10);
 
     Need(b, kFileHeaderSize + 4);
     const std::uint32_t headerSize = U32(b, kFileHeaderSize);
-    if (!IsKnownHeaderSize(headerSize)) Invalid();
+    if (!IsKnownHeaderSize(headerSize))
+        Invalid();
     Need(b, kFileHeaderSize + headerSize);
 
     const std::uint64_t h = kFileHeaderSize;
@@ -174,8 +189,10 @@ Layout ReadLayout(Bytes b) {
         l.compression = U32(b, h + 16);
         clrUsed = U32(b, h + 32);
     }
-    if (planes != 1) Invalid();
-    if (l.width <= 0 || l.height == 0) Invalid();
+    if (planes != 1)
+        Invalid();
+    if (l.width <= 0 || l.height == 0)
+        Invalid();
     if (l.height < 0) {
         l.topDown = true;
         l.height = -l.height;  // 64-bit, so even the most negative 32-bit height is safe
@@ -187,8 +204,9 @@ Layout ReadLayout(Bytes b) {
 
     std::uint64_t tableStart = h + headerSize;
     if (l.compression == kBitfields || l.compression == kAlphaBitfields) {
-        std::uint64_t maskAt = h + kInfoHeaderSize;
-        if (headerSize == kOs2InfoHeaderSize) Invalid();  // its extra fields are no masks
+        const std::uint64_t maskAt = h + kInfoHeaderSize;
+        if (headerSize == kOs2InfoHeaderSize)
+            Invalid();  // its extra fields are no masks
         if (headerSize == kInfoHeaderSize) {
             // The masks follow the header, ahead of any colour table.
             const std::uint64_t count = l.compression == kAlphaBitfields ? 4 : 3;
@@ -207,7 +225,8 @@ Layout ReadLayout(Bytes b) {
     std::uint64_t used = 0;            // entries we read as colours
     if (l.bits <= 8) {
         const std::uint64_t full = std::uint64_t{1} << l.bits;
-        if (core || declared == 0) declared = full;
+        if (core || declared == 0)
+            declared = full;
         used = std::min(declared, full);
         // Older files may hold a shorter table; the pixel offset tells how long it is.
         if (core && offBits >= tableStart && offBits < tableStart + used * entrySize) {
@@ -237,8 +256,11 @@ void DecodeRows(Bytes b, const Layout& l, BmpPicture& pic) {
     const std::uint64_t rowBits = width * l.bits;
     const std::uint64_t stride = (rowBits + 31) / 32 * 4;
     // The padding of the very last row may be missing; its pixels may not.
-    const std::uint64_t needed = stride * static_cast<std::uint64_t>(l.height - 1) + (rowBits + 7) / 8;
-    if (l.pixelOffset > b.size() || needed > b.size() - l.pixelOffset) Truncated();
+    const std::uint64_t needed =
+        stride * static_cast<std::uint64_t>(l.height - 1) + (rowBits + 7) / 8;
+    if (l.pixelOffset > b.size() || needed > b.size() - l.pixelOffset)
+        Truncated();
+    pic.pixels.resize(static_cast<std::size_t>(l.width * l.height));
 
     const Channel red(l.masks.red), green(l.masks.green), blue(l.masks.blue);
     for (std::int64_t r = 0; r < l.height; ++r) {
@@ -282,31 +304,37 @@ void DecodeRows(Bytes b, const Layout& l, BmpPicture& pic) {
 // palette. A run or delta that leaves the picture makes it invalid; data that stop before the
 // end-of-bitmap mark (or before every row has been ended) are a truncated file.
 void DecodeRle(Bytes b, const Layout& l, BmpPicture& pic) {
-    std::fill(pic.pixels.begin(), pic.pixels.end(), l.Colour(0));
     const bool four = l.compression == kRle4;
     const std::uint64_t end = b.size();
     std::uint64_t pos = l.pixelOffset;
-    if (pos > end) Truncated();
+    if (pos > end)
+        Truncated();
+    pic.pixels.assign(static_cast<std::size_t>(l.width * l.height), l.Colour(0));
     std::int64_t x = 0;
     std::int64_t y = 0;  // counted from the bottom row
 
     auto put = [&](std::int64_t count, auto indexOf) {
-        if (y >= l.height || x + count > l.width) Invalid();
+        if (y >= l.height || x + count > l.width)
+            Invalid();
         std::uint32_t* out = pic.pixels.data() + (l.height - 1 - y) * l.width;
-        for (std::int64_t i = 0; i < count; ++i) out[x + i] = l.Colour(indexOf(i));
+        for (std::int64_t i = 0; i < count; ++i)
+            out[x + i] = l.Colour(indexOf(i));
         x += count;
     };
 
     while (true) {
-        if (pos == end && y >= l.height) return;  // every row ended; the end mark is missing
-        if (end - pos < 2) Truncated();
+        if (pos == end && y >= l.height)
+            return;  // every row ended; the end mark is missing
+        if (end - pos < 2)
+            Truncated();
         const unsigned count = b[pos];
         const unsigned code = b[pos + 1];
         pos += 2;
         if (count > 0) {
             // Encoded run: one index repeated (two alternating indices for 4 bits).
             put(count, [&](std::int64_t i) -> unsigned {
-                if (!four) return code;
+                if (!four)
+                    return code;
                 return i % 2 == 0 ? code >> 4 : code & 0x0F;
             });
             continue;
@@ -319,21 +347,25 @@ void DecodeRle(Bytes b, const Layout& l, BmpPicture& pic) {
             case 1:  // end of bitmap
                 return;
             case 2: {  // delta: move right and up
-                if (end - pos < 2) Truncated();
+                if (end - pos < 2)
+                    Truncated();
                 x += b[pos];
                 y += b[pos + 1];
                 pos += 2;
-                if (x > l.width || y > l.height) Invalid();
+                if (x > l.width || y > l.height)
+                    Invalid();
                 break;
             }
             default: {  // absolute run of `code` indices, padded to a 16-bit boundary
                 const std::uint64_t n = code;
                 const std::uint64_t bytes = four ? (n + 1) / 2 : n;
                 const std::uint64_t padded = (bytes + 1) & ~std::uint64_t{1};
-                if (end - pos < padded) Truncated();
+                if (end - pos < padded)
+                    Truncated();
                 const std::uint64_t at = pos;
                 put(static_cast<std::int64_t>(n), [&](std::int64_t i) -> unsigned {
-                    if (!four) return b[at + i];
+                    if (!four)
+                        return b[at + i];
                     const unsigned byte = b[at + i / 2];
                     return i % 2 == 0 ? byte >> 4 : byte & 0x0F;
                 });
@@ -347,12 +379,12 @@ void DecodeRle(Bytes b, const Layout& l, BmpPicture& pic) {
 }  // namespace
 
 BmpPicture ReadBmp(std::span<const std::uint8_t> bytes) {
-    if (bytes.empty()) return {};
+    if (bytes.empty())
+        return {};
     const Layout layout = ReadLayout(bytes);
     BmpPicture pic;
     pic.width = static_cast<int>(layout.width);
     pic.height = static_cast<int>(layout.height);
-    pic.pixels.resize(static_cast<std::size_t>(layout.width * layout.height));
     if (layout.compression == kRle8 || layout.compression == kRle4) {
         DecodeRle(bytes, layout, pic);
     } else {

@@ -38,14 +38,17 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& fileName) {
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         bytes.insert(bytes.end(), buffer, buffer + in.gcount());
     }
-    if (in.bad()) throw AppError(kReadError);
+    if (in.bad())
+        throw AppError(kReadError);
     return bytes;
 }
 
 QImage ToImage(const BmpPicture& pic) {
-    if (pic.IsEmpty()) return {};
+    if (pic.IsEmpty())
+        return {};
     QImage image(pic.width, pic.height, QImage::Format_RGB32);
-    if (image.isNull()) throw AppError(kInvalidPicture);  // no memory for it
+    if (image.isNull())
+        throw AppError(kInvalidPicture);  // no memory for it
     const std::size_t rowBytes = static_cast<std::size_t>(pic.width) * sizeof(std::uint32_t);
     for (int y = 0; y < pic.height; ++y) {
         std::memcpy(image.scanLine(y), pic.pixels.data() + static_cast<std::size_t>(y) * pic.width,
@@ -58,16 +61,21 @@ QImage ToImage(const BmpPicture& pic) {
 
 std::string PictureExtension(const std::string& fileName) {
     const std::size_t dot = fileName.rfind('.');
-    if (dot == std::string::npos) return {};
-    if (fileName.find_first_of(":\\", dot + 1) != std::string::npos) return {};
+    if (dot == std::string::npos)
+        return {};
+    if (fileName.find_first_of(":\\", dot + 1) != std::string::npos)
+        return {};
     return fileName.substr(dot + 1);
 }
 
 PictureKind KindOfExtension(const std::string& extension) {
     const std::string e = Lower(extension);
-    if (e == "bmp") return PictureKind::Bitmap;
-    if (e == "ico") return PictureKind::Icon;
-    if (e == "wmf" || e == "emf") return PictureKind::Metafile;
+    if (e == "bmp")
+        return PictureKind::Bitmap;
+    if (e == "ico")
+        return PictureKind::Icon;
+    if (e == "wmf" || e == "emf")
+        return PictureKind::Metafile;
     return PictureKind::Unknown;
 }
 
@@ -80,7 +88,8 @@ QImage LoadPictureFile(const std::string& fileName) {
     const std::vector<std::uint8_t> bytes = ReadWholeFile(fileName);
     // Icons and metafiles are known kinds, but no picture of ours is one and we have no
     // reader for them: such a file is no picture we can show.
-    if (kind != PictureKind::Bitmap) throw AppError(kInvalidPicture);
+    if (kind != PictureKind::Bitmap)
+        throw AppError(kInvalidPicture);
     return ToImage(ReadBmp(bytes));
 }
 
