@@ -15,8 +15,7 @@ namespace {
 struct ColourBox {
     std::vector<std::pair<QRgb, int>> colours;  // colour and pixel count
 
-    int Range(int channel) const
-    {
+    int Range(int channel) const {
         int lo = 255;
         int hi = 0;
         for (const auto& [rgb, count] : colours) {
@@ -27,8 +26,7 @@ struct ColourBox {
         return hi - lo;
     }
 
-    int Weight() const
-    {
+    int Weight() const {
         int sum = 0;
         for (const auto& entry : colours) {
             sum += entry.second;
@@ -36,8 +34,7 @@ struct ColourBox {
         return sum;
     }
 
-    QRgb Mean() const
-    {
+    QRgb Mean() const {
         std::array<double, 3> sum{};
         double weight = 0;
         for (const auto& [rgb, count] : colours) {
@@ -51,14 +48,12 @@ struct ColourBox {
                     static_cast<int>(std::lround(sum[2] / weight)));
     }
 
-    static int Channel(QRgb rgb, int channel)
-    {
+    static int Channel(QRgb rgb, int channel) {
         return channel == 0 ? qRed(rgb) : channel == 1 ? qGreen(rgb) : qBlue(rgb);
     }
 };
 
-int DistanceSquared(QRgb a, QRgb b)
-{
+int DistanceSquared(QRgb a, QRgb b) {
     const int dr = qRed(a) - qRed(b);
     const int dg = qGreen(a) - qGreen(b);
     const int db = qBlue(a) - qBlue(b);
@@ -67,8 +62,7 @@ int DistanceSquared(QRgb a, QRgb b)
 
 }  // namespace
 
-IndexedImage Quantise(const QImage& source, int maxColours, std::optional<QRgb> keyColour)
-{
+IndexedImage Quantise(const QImage& source, int maxColours, std::optional<QRgb> keyColour) {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     std::map<QRgb, int> histogram;
     for (int y = 0; y < image.height(); ++y) {
@@ -158,8 +152,7 @@ IndexedImage Quantise(const QImage& source, int maxColours, std::optional<QRgb> 
     return out;
 }
 
-std::string BmpBytes(const IndexedImage& image, int bitsPerPixel)
-{
+std::string BmpBytes(const IndexedImage& image, int bitsPerPixel) {
     const uint32_t tableEntries = 1u << bitsPerPixel;
     if (image.palette.size() > tableEntries) {
         throw std::runtime_error("too many colours for the colour table");
@@ -205,16 +198,15 @@ std::string BmpBytes(const IndexedImage& image, int bitsPerPixel)
     return out;
 }
 
-QImage ToImage(const IndexedImage& image)
-{
+QImage ToImage(const IndexedImage& image) {
     QImage out(image.width, image.height, QImage::Format_RGB32);
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
-            out.setPixel(x, y, image.palette[image.pixels[static_cast<size_t>(y * image.width + x)]]);
+            out.setPixel(x, y,
+                         image.palette[image.pixels[static_cast<size_t>(y * image.width + x)]]);
         }
     }
     return out;
 }
-
 
 }  // namespace mogran

@@ -1,11 +1,10 @@
 #pragma once
 
+#include <QImage>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <QImage>
 
 namespace mogran {
 

@@ -3,15 +3,14 @@
 // The media folder receives mascot.bmp, maru1.bmp, batu1.bmp, maru1.wav and batu1.wav; the
 // resources folder the window's built-in pictures. With a preview folder, every picture is
 // also written there as an enlarged PNG for looking at.
+#include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <QImage>
-#include <QPainter>
 
 #include "file_bytes.h"
 #include "indexed_image.h"
@@ -27,8 +26,7 @@ struct Preview {
     std::string folder;
     mutable std::vector<QImage> shown;
 
-    void Save(const std::string& name, const QImage& image, int zoom) const
-    {
+    void Save(const std::string& name, const QImage& image, int zoom) const {
         if (folder.empty()) {
             return;
         }
@@ -39,8 +37,7 @@ struct Preview {
     }
 
     // All previews side by side on one grey sheet.
-    void SaveSheet() const
-    {
+    void SaveSheet() const {
         if (folder.empty()) {
             return;
         }
@@ -64,16 +61,13 @@ struct Preview {
 };
 
 void SavePicture(const std::string& path, const QImage& picture, int bitsPerPixel,
-                 const Preview& preview, const std::string& name,
-                 std::optional<QRgb> key = {})
-{
+                 const Preview& preview, const std::string& name, std::optional<QRgb> key = {}) {
     const IndexedImage indexed = Quantise(picture, 1 << bitsPerPixel, key);
     WriteFile(path, BmpBytes(indexed, bitsPerPixel));
     preview.Save(name, ToImage(indexed), 4);
 }
 
-void MakeAll(const std::string& mediaDir, const std::string& resourcesDir, const Preview& preview)
-{
+void MakeAll(const std::string& mediaDir, const std::string& resourcesDir, const Preview& preview) {
     SavePicture(mediaDir + "/mascot.bmp", DrawMascot(81, false), 8, preview, "mascot");
     SavePicture(mediaDir + "/maru1.bmp", DrawRight(81), 8, preview, "maru1");
     SavePicture(mediaDir + "/batu1.bmp", DrawWrong(81), 8, preview, "batu1");
@@ -99,8 +93,7 @@ void MakeAll(const std::string& mediaDir, const std::string& resourcesDir, const
 }  // namespace
 }  // namespace mogran
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s <media folder> <resources folder> [preview folder]\n",
                      argv[0]);

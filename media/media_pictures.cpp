@@ -1,19 +1,17 @@
 #include "media_pictures.h"
 
-#include <utility>
-
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <utility>
 
 namespace mogran {
 
 namespace {
 
 struct Canvas {
-    explicit Canvas(int size) : image(size, size, QImage::Format_ARGB32_Premultiplied)
-    {
+    explicit Canvas(int size) : image(size, size, QImage::Format_ARGB32_Premultiplied) {
         image.fill(Qt::transparent);
         painter.begin(&image);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -21,8 +19,7 @@ struct Canvas {
         painter.setPen(Qt::NoPen);
     }
 
-    QImage Finish()
-    {
+    QImage Finish() {
         painter.end();
         return image.convertToFormat(QImage::Format_ARGB32);
     }
@@ -31,14 +28,12 @@ struct Canvas {
     QPainter painter;
 };
 
-void Ellipse(QPainter& p, double cx, double cy, double rx, double ry, const QBrush& brush)
-{
+void Ellipse(QPainter& p, double cx, double cy, double rx, double ry, const QBrush& brush) {
     p.setBrush(brush);
     p.drawEllipse(QPointF(cx, cy), rx, ry);
 }
 
-QPen RoundPen(const QColor& colour, double width)
-{
+QPen RoundPen(const QColor& colour, double width) {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
@@ -53,8 +48,7 @@ const QColor kInk(58, 34, 20);
 
 // The mole's face: eyes, cheeks, muzzle, nose and smile, centred on (cx, cy). Tiny pictures
 // get bigger eyes and no whiskers.
-void DrawFace(QPainter& p, double cx, double cy, double scale, bool tiny = false)
-{
+void DrawFace(QPainter& p, double cx, double cy, double scale, bool tiny = false) {
     auto at = [&](double dx, double dy) { return QPointF(cx + dx * scale, cy + dy * scale); };
     p.setPen(Qt::NoPen);
     Ellipse(p, at(0, 9).x(), at(0, 9).y(), 16 * scale, 12 * scale, kMuzzle);
@@ -86,8 +80,7 @@ void DrawFace(QPainter& p, double cx, double cy, double scale, bool tiny = false
     Ellipse(p, at(-2, 3.5).x(), at(-2, 3.5).y(), 2 * scale, 1.3 * scale, QColor(255, 220, 230));
 }
 
-void DrawPaw(QPainter& p, double cx, double cy, double angle)
-{
+void DrawPaw(QPainter& p, double cx, double cy, double angle) {
     p.save();
     p.translate(cx, cy);
     p.rotate(angle);
@@ -102,8 +95,7 @@ void DrawPaw(QPainter& p, double cx, double cy, double angle)
 
 }  // namespace
 
-QImage DrawMascot(int size, bool waving)
-{
+QImage DrawMascot(int size, bool waving) {
     Canvas canvas(size);
     QPainter& p = canvas.painter;
 
@@ -164,8 +156,7 @@ QImage DrawMascot(int size, bool waving)
     return canvas.Finish();
 }
 
-QImage DrawRight(int size)
-{
+QImage DrawRight(int size) {
     Canvas canvas(size);
     QPainter& p = canvas.painter;
     p.fillRect(QRectF(0, 0, 100, 100), QColor(255, 248, 240));
@@ -179,8 +170,7 @@ QImage DrawRight(int size)
     return canvas.Finish();
 }
 
-QImage DrawWrong(int size)
-{
+QImage DrawWrong(int size) {
     Canvas canvas(size);
     QPainter& p = canvas.painter;
     p.fillRect(QRectF(0, 0, 100, 100), QColor(244, 248, 255));
@@ -193,8 +183,7 @@ QImage DrawWrong(int size)
     return canvas.Finish();
 }
 
-QImage DrawPrinter(int size)
-{
+QImage DrawPrinter(int size) {
     Canvas canvas(size);
     QPainter& p = canvas.painter;
     const QColor outline(46, 58, 70);
@@ -218,8 +207,7 @@ QImage DrawPrinter(int size)
     return canvas.Finish();
 }
 
-QImage DrawIcon(int size, bool opaqueCorners)
-{
+QImage DrawIcon(int size, bool opaqueCorners) {
     Canvas canvas(size);
     QPainter& p = canvas.painter;
     const QColor tile(176, 226, 140);
@@ -238,8 +226,7 @@ QImage DrawIcon(int size, bool opaqueCorners)
     return canvas.Finish();
 }
 
-QImage Flatten(const QImage& image, const QColor& background)
-{
+QImage Flatten(const QImage& image, const QColor& background) {
     QImage out(image.size(), QImage::Format_RGB32);
     out.fill(background);
     QPainter p(&out);
@@ -247,8 +234,7 @@ QImage Flatten(const QImage& image, const QColor& background)
     return out;
 }
 
-QImage KeyedGlyph(const QImage& image, QRgb key)
-{
+QImage KeyedGlyph(const QImage& image, QRgb key) {
     QImage out = Flatten(image, QColor(240, 240, 240));
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {

@@ -14,8 +14,7 @@ namespace {
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
 // Smooth fade in over `attack` seconds and out over the last `release` seconds.
-double Envelope(double t, double length, double attack, double release)
-{
+double Envelope(double t, double length, double attack, double release) {
     double gain = 1;
     if (t < attack) {
         gain *= 0.5 - 0.5 * std::cos(std::numbers::pi * t / attack);
@@ -28,8 +27,7 @@ double Envelope(double t, double length, double attack, double release)
 
 }  // namespace
 
-std::string WavBytes(const std::vector<double>& signal, double peak)
-{
+std::string WavBytes(const std::vector<double>& signal, double peak) {
     double loudest = 1e-9;
     for (double v : signal) {
         loudest = std::max(loudest, std::abs(v));
@@ -54,8 +52,7 @@ std::string WavBytes(const std::vector<double>& signal, double peak)
     return out;
 }
 
-std::vector<double> RightChime()
-{
+std::vector<double> RightChime() {
     const double length = 0.8;
     std::vector<double> signal(static_cast<size_t>(length * kSampleRate));
     struct Note {
@@ -74,8 +71,7 @@ std::vector<double> RightChime()
             const double shape = Envelope(t, length - note.start, 0.004, 0.03);
             for (const auto& [multiple, amplitude] : partials) {
                 const double decay = std::exp(-t * multiple / note.decay);
-                sum += shape * amplitude * decay *
-                       std::sin(kTwoPi * note.frequency * multiple * t);
+                sum += shape * amplitude * decay * std::sin(kTwoPi * note.frequency * multiple * t);
             }
         }
         signal[i] = sum;
@@ -83,8 +79,7 @@ std::vector<double> RightChime()
     return signal;
 }
 
-std::vector<double> WrongBuzz()
-{
+std::vector<double> WrongBuzz() {
     const double length = 0.62;
     std::vector<double> signal(static_cast<size_t>(length * kSampleRate));
     struct Tone {

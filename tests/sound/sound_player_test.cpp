@@ -1,5 +1,7 @@
 #include "sound_player.h"
 
+#include <SDL.h>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,9 +16,6 @@
 #include <thread>
 #include <vector>
 
-#include <SDL.h>
-#include <gtest/gtest.h>
-
 #include "app_error.h"
 
 namespace mogran {
@@ -27,16 +26,14 @@ using Samples = std::vector<int16_t>;
 
 constexpr int kRate = 22050;
 
-void PutLe(std::string& out, uint32_t value, int bytes)
-{
+void PutLe(std::string& out, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) {
         out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
     }
 }
 
 // A PCM 16-bit mono WAV file as bytes.
-std::string WavBytes(const Samples& samples)
-{
+std::string WavBytes(const Samples& samples, int rate = kRate) {
     const auto dataSize = static_cast<uint32_t>(samples.size() * 2);
     std::string out = "RIFF";
     PutLe(out, 36 + dataSize, 4);
@@ -44,8 +41,8 @@ std::string WavBytes(const Samples& samples)
     PutLe(out, 16, 4);
     PutLe(out, 1, 2);  // PCM
     PutLe(out, 1, 2);  // mono
-    PutLe(out, kRate, 4);
-    PutLe(out, kRate * 2, 4);
+    PutLe(out, rate, 4);
+    PutLe(out, rate * 2, 4);
     PutLe(out, 2, 2);
     PutLe(out, 16, 2);
     out += "data";
@@ -56,21 +53,18 @@ std::string WavBytes(const Samples& samples)
     return out;
 }
 
-void WriteFile(const fs::path& path, const std::string& bytes)
-{
+void WriteFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-Samples Constant(size_t count, int16_t value)
-{
+Samples Constant(size_t count, int16_t value) {
     return Samples(count, value);
 }
 
 // Plays into a disk file inside a fresh temporary working directory.
 class SoundPlayerTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "mogran-sound-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         dir_ = pattern;
@@ -83,8 +77,7 @@ protected:
         player_ = std::make_unique<SoundPlayer>();
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         player_.reset();
         fs::current_path(oldDir_);
         fs::remove_all(dir_);
@@ -92,8 +85,7 @@ protected:
 
     virtual const char* Driver() const { return "disk"; }
 
-    Samples Output() const
-    {
+    Samples Output() const {
         std::ifstream in(output_, std::ios::binary);
         std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         Samples samples(bytes.size() / 2);
@@ -105,16 +97,14 @@ protected:
         return samples;
     }
 
-    uintmax_t OutputSize() const
-    {
+    uintmax_t OutputSize() const {
         std::error_code ec;
         const auto size = fs::file_size(output_, ec);
         return ec ? 0 : size;
     }
 
     // Polls until the condition holds or five seconds have passed.
-    static bool WaitFor(const std::function<bool()>& condition)
-    {
+    static bool WaitFor(const std::function<bool()>& condition) {
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
         while (std::chrono::steady_clock::now() < end) {
             if (condition()) {
@@ -127,8 +117,7 @@ protected:
 
     // Devices SDL holds open in this process (SDL numbers them from 1 and reports closed or
     // unknown ones as stopped).
-    static std::vector<SDL_AudioDeviceID> OpenDevices()
-    {
+    static std::vector<SDL_AudioDeviceID> OpenDevices() {
         std::vector<SDL_AudioDeviceID> open;
         for (SDL_AudioDeviceID id = 1; id <= 32; ++id) {
             if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) {
@@ -138,8 +127,7 @@ protected:
         return open;
     }
 
-    static size_t CountOf(const Samples& samples, int16_t value)
-    {
+    static size_t CountOf(const Samples& samples, int16_t value) {
         return static_cast<size_t>(std::count(samples.begin(), samples.end(), value));
     }
 
@@ -149,8 +137,7 @@ protected:
     std::unique_ptr<SoundPlayer> player_;
 };
 
-TEST_F(SoundPlayerTest, PlaysTheWholeFileFromTheWorkingDirectoryWithoutWaitingForIt)
-{
+TEST_F(SoundPlayerTest, PlaysTheWholeFileFromTheWorkingDirectoryWithoutWaitingForIt) {
     // Five seconds of a ramp that cannot be mistaken for silence.
     Samples wave(5 * kRate);
     for (size_t i = 0; i < wave.size(); ++i) {
@@ -172,28 +159,36 @@ TEST_F(SoundPlayerTest, PlaysTheWholeFileFromTheWorkingDirectoryWithoutWaitingFo
     })) << "the device output does not hold the file's samples in order";
 }
 
-TEST_F(SoundPlayerTest, NextPlayCutsOffTheSoundStillPlaying)
-{
+TEST_F(SoundPlayerTest, NextPlayCutsOffTheSoundStillPlaying) {
     const int16_t longValue = 1111;
     const int16_t shortValue = -2222;
+    const size_t longLength = 10 * kRate;
     const size_t shortLength = 2000;
-    WriteFile(dir_ / "long.wav", WavBytes(Constant(10 * kRate, longValue)));
-    WriteFile(dir_ / "short.wav", WavBytes(Constant(shortLength, shortValue)));
+    WriteFile(dir_ / "long.wav", WavBytes(Constant(longLength, longValue)));
 
-    player_->Play("long.wav");
-    ASSERT_TRUE(WaitFor([&] { return CountOf(Output(), longValue) > 0; }));
-    player_->Play("short.wav");
+    // The same sample format keeps the device; another one opens a new device.
+    for (const int shortRate : {kRate, 2 * kRate}) {
+        SCOPED_TRACE(shortRate);
+        WriteFile(dir_ / "short.wav", WavBytes(Constant(shortLength, shortValue), shortRate));
+        player_->Play("long.wav");
+        ASSERT_TRUE(WaitFor([&] { return CountOf(Output(), longValue) > 0; }));
+        player_->Play("short.wav");
 
-    // Let the short sound finish and the device run on well past it.
-    ASSERT_TRUE(WaitFor([&] { return Output().size() > shortLength + 8 * 1024; }));
-    const Samples out = Output();
-    EXPECT_EQ(CountOf(out, shortValue), shortLength);
-    EXPECT_EQ(CountOf(out, longValue), 0u) << "the first sound went on playing";
-    EXPECT_EQ(OpenDevices().size(), 1u);
+        // Let the short sound finish and the device run on well past it.
+        ASSERT_TRUE(WaitFor([&] {
+            const Samples out = Output();
+            return CountOf(out, shortValue) == shortLength && out.size() > 16 * 1024;
+        }));
+        const Samples out = Output();
+        const auto firstShort = std::find(out.begin(), out.end(), shortValue);
+        EXPECT_EQ(std::find(firstShort, out.end(), longValue), out.end())
+            << "the first sound went on after the second began";
+        EXPECT_LT(CountOf(out, longValue), longLength / 4);
+        EXPECT_EQ(OpenDevices().size(), 1u);
+    }
 }
 
-TEST_F(SoundPlayerTest, CloseAndDestructionStopTheSound)
-{
+TEST_F(SoundPlayerTest, CloseAndDestructionStopTheSound) {
     for (const bool destroy : {false, true}) {
         SCOPED_TRACE(destroy ? "destroyed" : "closed");
         if (!player_) {
@@ -222,8 +217,7 @@ struct BadFile {
     std::string bytes;
 };
 
-TEST_F(SoundPlayerTest, UnplayableFileFailsWithTheSoundSystemsTextAndLeavesThePlayerClosed)
-{
+TEST_F(SoundPlayerTest, UnplayableFileFailsWithTheSoundSystemsTextAndLeavesThePlayerClosed) {
     const std::string riffHead = "RIFF\x24\x10\x00\x00WAVE";
     std::string mp3Format = WavBytes(Constant(100, 5));
     mp3Format[20] = 0x55;  // format tag that the loader does not know
@@ -268,8 +262,7 @@ protected:
     const char* Driver() const override { return "nonexistent"; }
 };
 
-TEST_F(SoundPlayerWithoutDriverTest, EveryPlayFailsWithTheSoundSystemsText)
-{
+TEST_F(SoundPlayerWithoutDriverTest, EveryPlayFailsWithTheSoundSystemsText) {
     WriteFile(dir_ / "good.wav", WavBytes(Constant(kRate, 4444)));
     for (int attempt = 0; attempt < 2; ++attempt) {
         SCOPED_TRACE(attempt);

@@ -1,8 +1,9 @@
 #include "sound_player.h"
 
-#include <algorithm>
-
 #include <SDL.h>
+
+#include <algorithm>
+#include <memory>
 
 #include "app_error.h"
 
@@ -14,26 +15,25 @@ namespace {
 constexpr Uint16 kMaxDeviceSamples = 1024;
 
 // The sound system's text for its last failure, or our own when it gives none.
-[[noreturn]] void ThrowSoundError()
-{
+AppError SoundError() {
     const char* text = SDL_GetError();
     if (text == nullptr || *text == '\0') {
-        throw AppError("原因不明のｴﾗｰ");
+        return AppError("原因不明のｴﾗｰ");
     }
-    throw AppError(text);
+    return AppError(text);
 }
 
 }  // namespace
 
 struct SoundPlayer::Impl {
-    bool audioReady = false;      // the audio subsystem is initialised
+    bool audioReady = false;       // the audio subsystem is initialised
     SDL_AudioDeviceID device = 0;  // the held device; 0 when none
+    SDL_AudioSpec deviceSpec{};    // the sample format the held device was opened for
 };
 
 SoundPlayer::SoundPlayer() : impl_(new Impl) {}
 
-SoundPlayer::~SoundPlayer()
-{
+SoundPlayer::~SoundPlayer() {
     Close();
     if (impl_->audioReady) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -41,51 +41,60 @@ SoundPlayer::~SoundPlayer()
     delete impl_;
 }
 
-void SoundPlayer::Close()
-{
+void SoundPlayer::Close() {
     if (impl_->device != 0) {
         SDL_CloseAudioDevice(impl_->device);
         impl_->device = 0;
     }
 }
 
-void SoundPlayer::Play(const std::string& fileName)
-{
+void SoundPlayer::Play(const std::string& fileName) {
     if (!impl_->audioReady) {
         SDL_ClearError();
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-            ThrowSoundError();
+            throw SoundError();
         }
         impl_->audioReady = true;
     }
-
-    // A sound still playing stops here, before the new file is even read.
-    Close();
 
     SDL_ClearError();
     SDL_AudioSpec spec{};
     Uint8* wave = nullptr;
     Uint32 waveLength = 0;
     if (SDL_LoadWAV(fileName.c_str(), &spec, &wave, &waveLength) == nullptr) {
-        ThrowSoundError();
+        const AppError error = SoundError();
+        Close();  // the sound still playing stops all the same
+        throw error;
     }
+    const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> waveOwner(wave, SDL_FreeWAV);
 
-    spec.samples = std::min(spec.samples, kMaxDeviceSamples);
-    spec.callback = nullptr;
-    spec.userdata = nullptr;
-    SDL_AudioSpec obtained{};
-    SDL_ClearError();
-    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &spec, &obtained, 0);
-    if (device == 0) {
-        SDL_FreeWAV(wave);
-        ThrowSoundError();
+    // Closing a device waits for its thread to drain a few buffers (about a tenth of a
+    // second), so a device that plays this sample format is kept: dropping its queue cuts
+    // the old sound off within one buffer. Any other format gets a device of its own.
+    const SDL_AudioSpec& held = impl_->deviceSpec;
+    const bool reuse =
+        impl_->device != 0 && SDL_GetAudioDeviceStatus(impl_->device) == SDL_AUDIO_PLAYING &&
+        spec.freq == held.freq && spec.format == held.format && spec.channels == held.channels;
+    if (reuse) {
+        SDL_ClearQueuedAudio(impl_->device);
+    } else {
+        Close();
+        spec.samples = std::min(spec.samples, kMaxDeviceSamples);
+        spec.callback = nullptr;
+        spec.userdata = nullptr;
+        SDL_AudioSpec obtained{};
+        SDL_ClearError();
+        const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &spec, &obtained, 0);
+        if (device == 0) {
+            throw SoundError();
+        }
+        impl_->device = device;
+        impl_->deviceSpec = spec;
     }
-    impl_->device = device;
 
     // The queue keeps its own copy of the samples; a failure to queue or start is not reported.
-    SDL_QueueAudio(device, wave, waveLength);
-    SDL_FreeWAV(wave);
-    SDL_PauseAudioDevice(device, 0);
+    SDL_QueueAudio(impl_->device, wave, waveLength);
+    SDL_PauseAudioDevice(impl_->device, 0);
 }
 
 }  // namespace mogran
