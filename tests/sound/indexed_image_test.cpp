@@ -7,8 +7,6 @@
 #include <cstdlib>
 #include <set>
 
-#include "media_sounds.h"
-
 namespace mogran {
 namespace {
 
@@ -104,19 +102,6 @@ TEST(BmpBytesTest, ReadsBackPixelForPixel) {
         }
         EXPECT_EQ(wrong, 0);
     }
-}
-
-TEST(WavBytesTest, ScalesTheLoudestSampleToThePeak) {
-    const std::string bytes = WavBytes({0.0, 0.25, -0.5, 0.1}, 0.5);
-    ASSERT_EQ(bytes.size(), 44u + 8);
-    const auto sample = [&](int i) {
-        return static_cast<int16_t>(static_cast<uint8_t>(bytes[44 + 2 * i]) |
-                                    (static_cast<uint8_t>(bytes[45 + 2 * i]) << 8));
-    };
-    EXPECT_EQ(sample(0), 0);
-    EXPECT_EQ(sample(1), 8192);
-    EXPECT_EQ(sample(2), -16384);
-    EXPECT_EQ(sample(3), 3277);
 }
 
 }  // namespace

@@ -101,22 +101,6 @@ TEST(ButtonGlyphTest, BottomLeftColourIsUsedOnlyAroundTheDrawing) {
     EXPECT_LT(keyed, 33 * 33 / 2);
 }
 
-TEST(DesktopIconTest, PngsHaveTheSizeInTheirNames) {
-    for (int size : {48, 64, 128, 256}) {
-        SCOPED_TRACE(size);
-        const std::string bytes =
-            ReadBytes(kSourceDir + "/ui/window/resources/icon-" + std::to_string(size) + ".png");
-        ASSERT_GE(bytes.size(), 24u);
-        EXPECT_EQ(bytes.substr(1, 3), "PNG");
-        const auto bigEndian = [&](size_t at) {
-            return (Le(bytes, at, 1) << 24) | (Le(bytes, at + 1, 1) << 16) |
-                   (Le(bytes, at + 2, 1) << 8) | Le(bytes, at + 3, 1);
-        };
-        EXPECT_EQ(bigEndian(16), static_cast<uint32_t>(size));
-        EXPECT_EQ(bigEndian(20), static_cast<uint32_t>(size));
-    }
-}
-
 TEST(SoundFileTest, ShortMonoPcmWithoutClicks) {
     for (const char* name : {"maru1.wav", "batu1.wav"}) {
         SCOPED_TRACE(name);
