@@ -104,20 +104,20 @@ TEST(ButtonGlyphTest, BottomLeftColourIsUsedOnlyAroundTheDrawing) {
 TEST(SoundFileTest, ShortMonoPcmWithoutClicks) {
     for (const char* name : {"maru1.wav", "batu1.wav"}) {
         SCOPED_TRACE(name);
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec format{};
         Uint8* buffer = nullptr;
         Uint32 length = 0;
-        ASSERT_NE(SDL_LoadWAV((kSourceDir + "/media/" + name).c_str(), &spec, &buffer, &length),
+        ASSERT_NE(SDL_LoadWAV((kSourceDir + "/media/" + name).c_str(), &format, &buffer, &length),
                   nullptr)
             << SDL_GetError();
         const std::vector<int16_t> samples(reinterpret_cast<int16_t*>(buffer),
                                            reinterpret_cast<int16_t*>(buffer + length));
         SDL_FreeWAV(buffer);
 
-        EXPECT_EQ(spec.format, AUDIO_S16LSB);
-        EXPECT_EQ(spec.channels, 1);
-        EXPECT_TRUE(spec.freq == 22050 || spec.freq == 44100) << spec.freq;
-        const double seconds = double(samples.size()) / spec.freq;
+        EXPECT_EQ(format.format, AUDIO_S16LSB);
+        EXPECT_EQ(format.channels, 1);
+        EXPECT_TRUE(format.freq == 22050 || format.freq == 44100) << format.freq;
+        const double seconds = double(samples.size()) / format.freq;
         EXPECT_GT(seconds, 0.2);
         EXPECT_LT(seconds, 1.0);
 
@@ -128,7 +128,7 @@ TEST(SoundFileTest, ShortMonoPcmWithoutClicks) {
         EXPECT_GT(peak, 8000) << "too quiet";
         EXPECT_LT(peak, 30000) << "too close to clipping";
         // Faded in and out: the first and last milliseconds stay near silence.
-        const size_t edge = static_cast<size_t>(spec.freq / 1000);
+        const size_t edge = static_cast<size_t>(format.freq / 1000);
         for (size_t i = 0; i < edge; ++i) {
             EXPECT_LT(std::abs(int(samples[i])), 2000) << "start " << i;
             EXPECT_LT(std::abs(int(samples[samples.size() - 1 - i])), 200) << "end " << i;

@@ -28,7 +28,7 @@ AppError SoundError() {
 struct SoundPlayer::Impl {
     bool audioReady = false;       // the audio subsystem is initialised
     SDL_AudioDeviceID device = 0;  // the held device; 0 when none
-    SDL_AudioSpec deviceSpec{};    // the sample format the held device was opened for
+    SDL_AudioSpec deviceFormat{};  // the sample format the held device was opened for
 };
 
 SoundPlayer::SoundPlayer() : impl_(new Impl) {}
@@ -58,10 +58,10 @@ void SoundPlayer::Play(const std::string& fileName) {
     }
 
     SDL_ClearError();
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     Uint8* wave = nullptr;
     Uint32 waveLength = 0;
-    if (SDL_LoadWAV(fileName.c_str(), &spec, &wave, &waveLength) == nullptr) {
+    if (SDL_LoadWAV(fileName.c_str(), &format, &wave, &waveLength) == nullptr) {
         const AppError error = SoundError();
         Close();  // the sound still playing stops all the same
         throw error;
@@ -71,25 +71,26 @@ void SoundPlayer::Play(const std::string& fileName) {
     // Closing a device waits for its thread to drain a few buffers (about a tenth of a
     // second), so a device that plays this sample format is kept: dropping its queue cuts
     // the old sound off within one buffer. Any other format gets a device of its own.
-    const SDL_AudioSpec& held = impl_->deviceSpec;
-    const bool reuse =
-        impl_->device != 0 && SDL_GetAudioDeviceStatus(impl_->device) == SDL_AUDIO_PLAYING &&
-        spec.freq == held.freq && spec.format == held.format && spec.channels == held.channels;
+    const SDL_AudioSpec& held = impl_->deviceFormat;
+    const bool reuse = impl_->device != 0 &&
+                       SDL_GetAudioDeviceStatus(impl_->device) == SDL_AUDIO_PLAYING &&
+                       format.freq == held.freq && format.format == held.format &&
+                       format.channels == held.channels;
     if (reuse) {
         SDL_ClearQueuedAudio(impl_->device);
     } else {
         Close();
-        spec.samples = std::min(spec.samples, kMaxDeviceSamples);
-        spec.callback = nullptr;
-        spec.userdata = nullptr;
+        format.samples = std::min(format.samples, kMaxDeviceSamples);
+        format.callback = nullptr;
+        format.userdata = nullptr;
         SDL_AudioSpec obtained{};
         SDL_ClearError();
-        const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &spec, &obtained, 0);
+        const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &format, &obtained, 0);
         if (device == 0) {
             throw SoundError();
         }
         impl_->device = device;
-        impl_->deviceSpec = spec;
+        impl_->deviceFormat = format;
     }
 
     // The queue keeps its own copy of the samples; a failure to queue or start is not reported.
