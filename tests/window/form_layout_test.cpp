@@ -44,6 +44,7 @@ private slots:
     void fonts();
     void colours();
     void hints();
+    void hintShowsOnRest();
     void pictures();
     void tabSequence();
     void resizingScrollsInsteadOfMoving();
@@ -267,6 +268,32 @@ void FormLayoutTest::hints()
     form.SetButton3Hint("つぎのもんだいにすすみます");
     QCOMPARE(form.Button3->toolTip(), QStringLiteral("つぎのもんだいにすすみます"));
     QCOMPARE(form.Button3->toolTipDuration(), 2500);
+}
+
+void FormLayoutTest::hintShowsOnRest()
+{
+    TForm1 form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    // Resting on a control without a hint shows nothing.
+    QTest::mouseMove(form.Edit1, QPoint(20, 20));
+    QTest::qWait(600);
+    QVERIFY(!QToolTip::isVisible());
+
+    QTest::mouseMove(form.Button1, QPoint(10, 10));
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("れんしゅうをはじめます"));
+    QWidget* tip = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->inherits("QTipLabel") && widget->isVisible()) {
+            tip = widget;
+        }
+    }
+    QVERIFY(tip != nullptr);
+    QCOMPARE(tip->palette().color(QPalette::ToolTipBase), QColor(0, 255, 255));
+    QToolTip::hideText();
 }
 
 void FormLayoutTest::pictures()
