@@ -3,8 +3,7 @@
 #include "startup.h"
 #include "tform1.h"
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     mogran::SetUpApplication();
     mogran::TForm1 form;

@@ -29,21 +29,20 @@ struct ShownError {
     QString text;
 };
 
-QImage Shown(const TForm1& form) { return form.Image1->pixmap().toImage(); }
+QImage Shown(const TForm1& form) {
+    return form.Image1->pixmap().toImage();
+}
 
-QImage Picture(const char* name)
-{
+QImage Picture(const char* name) {
     return QPixmap::fromImage(mogran::LoadPictureFile(name)).toImage();
 }
 
-std::int32_t CurrentAnswer(TForm1& form)
-{
+std::int32_t CurrentAnswer(TForm1& form) {
     const auto& data = form.Data();
     return data.problemSet[data.state.CurrentNo].Answer;
 }
 
-void SendKey(QWidget* widget, QEvent::Type type, bool autoRepeat)
-{
+void SendKey(QWidget* widget, QEvent::Type type, bool autoRepeat) {
     QKeyEvent event(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), autoRepeat);
     QApplication::sendEvent(widget, &event);
 }
@@ -74,8 +73,7 @@ private:
     QList<ShownError> errors_;
 };
 
-void FormDrillTest::initTestCase()
-{
+void FormDrillTest::initTestCase() {
     QVERIFY(media_.isValid() && empty_.isValid());
     QVERIFY(mogran::test::PutMediaFiles(media_.path()));
     mogran::test::UseDiskAudio(empty_.path());
@@ -83,8 +81,7 @@ void FormDrillTest::initTestCase()
     mogran::SetUpApplication();
 }
 
-void FormDrillTest::init()
-{
+void FormDrillTest::init() {
     errors_.clear();
     mogran::SetErrorBoxHook([this](const QString& caption, const QString& text) {
         errors_.append({caption, text});
@@ -92,15 +89,13 @@ void FormDrillTest::init()
     QVERIFY(QDir::setCurrent(media_.path()));
 }
 
-void FormDrillTest::cleanup()
-{
+void FormDrillTest::cleanup() {
     mogran::SetErrorBoxHook(nullptr);
     mogran::SetInputBoxAnswerer(nullptr);
     QDir::setCurrent(startDir_);
 }
 
-void FormDrillTest::Start(TForm1& form)
-{
+void FormDrillTest::Start(TForm1& form) {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(form.Button1, Qt::LeftButton);
@@ -110,8 +105,7 @@ void FormDrillTest::Start(TForm1& form)
     QCOMPARE(form.focusWidget(), form.Edit2);
 }
 
-void FormDrillTest::answersThroughKeys()
-{
+void FormDrillTest::answersThroughKeys() {
     TForm1 form;
     Start(form);
     QVERIFY(errors_.isEmpty());
@@ -156,8 +150,7 @@ void FormDrillTest::answersThroughKeys()
     QVERIFY(errors_.isEmpty());
 }
 
-void FormDrillTest::heldEnterJudgesOnce()
-{
+void FormDrillTest::heldEnterJudgesOnce() {
     TForm1 form;
     Start(form);
     QTest::keyClicks(form.Edit2, QString::number(CurrentAnswer(form)));
@@ -183,8 +176,7 @@ void FormDrillTest::heldEnterJudgesOnce()
     QVERIFY(errors_.isEmpty());
 }
 
-void FormDrillTest::revealAndMoveOn()
-{
+void FormDrillTest::revealAndMoveOn() {
     TForm1 form;
     Start(form);
     const std::int32_t answer = CurrentAnswer(form);
@@ -205,21 +197,23 @@ void FormDrillTest::revealAndMoveOn()
     QVERIFY(errors_.isEmpty());
 }
 
-void FormDrillTest::countDialog_data()
-{
+void FormDrillTest::countDialog_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QString>("edit3");
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("seven") << "7" << true << "7" << "";
-    QTest::newRow("too many") << "150" << true << "100" << "";
-    QTest::newRow("cancel keeps default") << "55" << false << "10" << "";
-    QTest::newRow("not a number") << "abc" << true << "" << "'abc' は整数ではありません.";
+    QTest::newRow("seven") << "7" << true << "7"
+                           << "";
+    QTest::newRow("too many") << "150" << true << "100"
+                              << "";
+    QTest::newRow("cancel keeps default") << "55" << false << "10"
+                                          << "";
+    QTest::newRow("not a number") << "abc" << true << ""
+                                  << "'abc' は整数ではありません.";
 }
 
-void FormDrillTest::countDialog()
-{
+void FormDrillTest::countDialog() {
     QFETCH(QString, typed);
     QFETCH(bool, ok);
     QFETCH(QString, edit3);
@@ -259,8 +253,7 @@ void FormDrillTest::countDialog()
     }
 }
 
-void FormDrillTest::failureShowsErrorBox()
-{
+void FormDrillTest::failureShowsErrorBox() {
     QVERIFY(QDir::setCurrent(empty_.path()));
     TForm1 form;
     form.show();
@@ -284,15 +277,13 @@ void FormDrillTest::failureShowsErrorBox()
     QCOMPARE(form.Edit6->text(), QStringLiteral("こたえをいれてリターン。"));
 }
 
-void FormDrillTest::closingEndsProgram_data()
-{
+void FormDrillTest::closingEndsProgram_data() {
     QTest::addColumn<bool>("byButton");
     QTest::newRow("おしまい") << true;
     QTest::newRow("title bar close box") << false;
 }
 
-void FormDrillTest::closingEndsProgram()
-{
+void FormDrillTest::closingEndsProgram() {
     QFETCH(bool, byButton);
 
     TForm1 form;

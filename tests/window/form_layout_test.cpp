@@ -21,13 +21,11 @@ using mogran::TForm1;
 
 namespace {
 
-QWidget* Child(TForm1& form, const QString& name)
-{
+QWidget* Child(TForm1& form, const QString& name) {
     return form.findChild<QWidget*>(name);
 }
 
-QColor TextColour(QWidget* widget, QPalette::ColorRole role)
-{
+QColor TextColour(QWidget* widget, QPalette::ColorRole role) {
     return widget->palette().color(QPalette::Active, role);
 }
 
@@ -50,8 +48,7 @@ private slots:
     void resizingScrollsInsteadOfMoving();
 };
 
-void FormLayoutTest::startUpState()
-{
+void FormLayoutTest::startUpState() {
     TForm1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -81,8 +78,7 @@ void FormLayoutTest::startUpState()
     QCOMPARE(form.pos(), QPoint(14, 13));
 }
 
-void FormLayoutTest::controlGeometry_data()
-{
+void FormLayoutTest::controlGeometry_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("parentName");
     QTest::addColumn<QRect>("rect");
@@ -128,8 +124,7 @@ void FormLayoutTest::controlGeometry_data()
     }
 }
 
-void FormLayoutTest::controlGeometry()
-{
+void FormLayoutTest::controlGeometry() {
     QFETCH(QString, name);
     QFETCH(QString, parentName);
     QFETCH(QRect, rect);
@@ -143,8 +138,7 @@ void FormLayoutTest::controlGeometry()
     QCOMPARE(widget->geometry(), rect);
 }
 
-void FormLayoutTest::controlKinds()
-{
+void FormLayoutTest::controlKinds() {
     TForm1 form;
     const QStringList items = {"たしざんだけ(１けた)", "ひきざんだけ(10まで)",
                                "ひきざんだけ(20まで)", "たしざん・ひきざん",
@@ -167,10 +161,11 @@ void FormLayoutTest::controlKinds()
     const struct {
         const char* name;
         const char* caption;
-    } captions[] = {{"Button1", "スタート"},  {"Button2", "おしまい"}, {"BitBtn1", ""},
-                    {"Label1", "＝"},         {"Label2", "問中"},      {"Label3", "問目"},
-                    {"Label4", "正解率"},     {"Label5", "％"},        {"Panel1", "Panel1"},
-                    {"CheckBox1", "もんだいすう　してい"}};
+    } captions[] = {{"Button1", "スタート"}, {"Button2", "おしまい"},
+                    {"BitBtn1", ""},         {"Label1", "＝"},
+                    {"Label2", "問中"},      {"Label3", "問目"},
+                    {"Label4", "正解率"},    {"Label5", "％"},
+                    {"Panel1", "Panel1"},    {"CheckBox1", "もんだいすう　してい"}};
     for (const auto& row : captions) {
         QWidget* widget = Child(form, row.name);
         QVERIFY2(widget != nullptr, row.name);
@@ -183,8 +178,7 @@ void FormLayoutTest::controlKinds()
     }
 }
 
-void FormLayoutTest::fonts_data()
-{
+void FormLayoutTest::fonts_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("family");
     QTest::addColumn<int>("pixelSize");
@@ -203,8 +197,7 @@ void FormLayoutTest::fonts_data()
     QTest::newRow("message") << "Edit6" << fixed << 32 << false;
 }
 
-void FormLayoutTest::fonts()
-{
+void FormLayoutTest::fonts() {
     QFETCH(QString, name);
     QFETCH(QString, family);
     QFETCH(int, pixelSize);
@@ -219,8 +212,7 @@ void FormLayoutTest::fonts()
     QCOMPARE(info.bold(), bold);
 }
 
-void FormLayoutTest::colours()
-{
+void FormLayoutTest::colours() {
     TForm1 form;
     QCOMPARE(TextColour(form.Edit6, QPalette::Text), QColor(0, 128, 0));
     QCOMPARE(TextColour(form.Edit1, QPalette::Text), QColor(0, 0, 128));
@@ -232,8 +224,7 @@ void FormLayoutTest::colours()
     QCOMPARE(TextColour(form.Edit6, QPalette::Text), QColor(255, 0, 0));
 }
 
-void FormLayoutTest::hints()
-{
+void FormLayoutTest::hints() {
     TForm1 form;
     const struct {
         const char* name;
@@ -270,8 +261,7 @@ void FormLayoutTest::hints()
     QCOMPARE(form.Button3->toolTipDuration(), 2500);
 }
 
-void FormLayoutTest::hintShowsOnRest()
-{
+void FormLayoutTest::hintShowsOnRest() {
     TForm1 form;
     form.show();
     QApplication::setActiveWindow(&form);
@@ -296,8 +286,7 @@ void FormLayoutTest::hintShowsOnRest()
     QToolTip::hideText();
 }
 
-void FormLayoutTest::pictures()
-{
+void FormLayoutTest::pictures() {
     TForm1 form;
     QCOMPARE(form.Image1->pixmap().size(), QSize(81, 81));
     QVERIFY(!form.Image1->hasScaledContents());
@@ -320,8 +309,7 @@ void FormLayoutTest::pictures()
     QVERIFY(!form.windowIcon().isNull());
 }
 
-void FormLayoutTest::tabSequence()
-{
+void FormLayoutTest::tabSequence() {
     TForm1 form;
     form.show();
     QApplication::setActiveWindow(&form);
@@ -349,8 +337,7 @@ void FormLayoutTest::tabSequence()
     QCOMPARE(form.Edit2->selectedText(), QStringLiteral("こたえ"));
 }
 
-void FormLayoutTest::resizingScrollsInsteadOfMoving()
-{
+void FormLayoutTest::resizingScrollsInsteadOfMoving() {
     TForm1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));

@@ -28,8 +28,7 @@ private slots:
     void inputBoxModal();
 };
 
-void WindowPartsTest::keyCodes_data()
-{
+void WindowPartsTest::keyCodes_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<int>("code");
@@ -39,7 +38,8 @@ void WindowPartsTest::keyCodes_data()
     QTest::newRow("Return") << int(Qt::Key_Return) << none << 13;
     QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << keypad << 13;
     QTest::newRow("A") << int(Qt::Key_A) << none << 65;
-    QTest::newRow("Z with Shift") << int(Qt::Key_Z) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 90;
+    QTest::newRow("Z with Shift") << int(Qt::Key_Z) << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                                  << 90;
     QTest::newRow("0") << int(Qt::Key_0) << none << 48;
     QTest::newRow("9") << int(Qt::Key_9) << none << 57;
     QTest::newRow("keypad 0") << int(Qt::Key_0) << keypad << 96;
@@ -63,44 +63,54 @@ void WindowPartsTest::keyCodes_data()
     QTest::newRow("unknown") << int(Qt::Key_VolumeUp) << none << 0;
 }
 
-void WindowPartsTest::keyCodes()
-{
+void WindowPartsTest::keyCodes() {
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(int, code);
     QCOMPARE(mogran::VirtualKeyCode(key, modifiers), code);
 }
 
-void WindowPartsTest::errorBoxText_data()
-{
+void WindowPartsTest::errorBoxText_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("kana") << "ﾌｧｲﾙ maru1.bmp は開けません" << "ﾌｧｲﾙ maru1.bmp は開けません.";
-    QTest::newRow("ideographic stop") << "おわり。" << "おわり。.";
-    QTest::newRow("letter") << "no device" << "no device.";
-    QTest::newRow("digit") << "code 5" << "code 5.";
-    QTest::newRow("slash, just above the stop") << "a/" << "a/.";
-    QTest::newRow("stop") << "done." << "done.";
-    QTest::newRow("exclamation") << "wow!" << "wow!";
-    QTest::newRow("parenthesis") << "(x)" << "(x)";
-    QTest::newRow("hyphen") << "a-" << "a-";
-    QTest::newRow("comma") << "a," << "a,";
-    QTest::newRow("space") << "a " << "a ";
-    QTest::newRow("line break") << "a\n" << "a\n";
-    QTest::newRow("beyond the basic plane") << "a\U0001F600" << "a\U0001F600.";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("kana") << "ﾌｧｲﾙ maru1.bmp は開けません"
+                          << "ﾌｧｲﾙ maru1.bmp は開けません.";
+    QTest::newRow("ideographic stop") << "おわり。"
+                                      << "おわり。.";
+    QTest::newRow("letter") << "no device"
+                            << "no device.";
+    QTest::newRow("digit") << "code 5"
+                           << "code 5.";
+    QTest::newRow("slash, just above the stop") << "a/"
+                                                << "a/.";
+    QTest::newRow("stop") << "done."
+                          << "done.";
+    QTest::newRow("exclamation") << "wow!"
+                                 << "wow!";
+    QTest::newRow("parenthesis") << "(x)"
+                                 << "(x)";
+    QTest::newRow("hyphen") << "a-"
+                            << "a-";
+    QTest::newRow("comma") << "a,"
+                           << "a,";
+    QTest::newRow("space") << "a "
+                           << "a ";
+    QTest::newRow("line break") << "a\n"
+                                << "a\n";
+    QTest::newRow("beyond the basic plane") << "a\U0001F600"
+                                            << "a\U0001F600.";
 }
 
-void WindowPartsTest::errorBoxText()
-{
+void WindowPartsTest::errorBoxText() {
     QFETCH(QString, message);
     QFETCH(QString, shown);
     QCOMPARE(mogran::ErrorBoxText(message.toStdString()), shown);
 }
 
-void WindowPartsTest::guardCatchesAndReports_data()
-{
+void WindowPartsTest::guardCatchesAndReports_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("shown");
 
@@ -109,8 +119,7 @@ void WindowPartsTest::guardCatchesAndReports_data()
     QTest::newRow("anything else") << 2 << "原因不明のｴﾗｰ.";
 }
 
-void WindowPartsTest::guardCatchesAndReports()
-{
+void WindowPartsTest::guardCatchesAndReports() {
     QFETCH(int, kind);
     QFETCH(QString, shown);
 
@@ -127,12 +136,12 @@ void WindowPartsTest::guardCatchesAndReports()
     bool after = false;
     mogran::RunGuarded(window, [&] {
         switch (kind) {
-        case 0:
-            throw mogran::AppError("'x' は整数ではありません");
-        case 1:
-            throw std::runtime_error("bad thing");
-        default:
-            throw 42;
+            case 0:
+                throw mogran::AppError("'x' は整数ではありません");
+            case 1:
+                throw std::runtime_error("bad thing");
+            default:
+                throw 42;
         }
         after = true;
     });
@@ -151,8 +160,7 @@ void WindowPartsTest::guardCatchesAndReports()
     QCOMPARE(texts.size(), 1);
 }
 
-void WindowPartsTest::realErrorBox()
-{
+void WindowPartsTest::realErrorBox() {
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -176,8 +184,7 @@ void WindowPartsTest::realErrorBox()
     QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 }
 
-void WindowPartsTest::inputBoxModal_data()
-{
+void WindowPartsTest::inputBoxModal_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("closeKey");
     QTest::addColumn<QString>("answer");
@@ -188,8 +195,7 @@ void WindowPartsTest::inputBoxModal_data()
     QTest::newRow("Esc cancels") << "25" << int(Qt::Key_Escape) << "10";
 }
 
-void WindowPartsTest::inputBoxModal()
-{
+void WindowPartsTest::inputBoxModal() {
     QFETCH(QString, typed);
     QFETCH(int, closeKey);
     QFETCH(QString, answer);
@@ -205,9 +211,9 @@ void WindowPartsTest::inputBoxModal()
         QTest::keyClicks(field, typed);
         QTest::keyClick(field, Qt::Key(closeKey));
     });
-    const QString result = mogran::RunInputBox(nullptr, QStringLiteral("問題数を決めます"),
-                                               QStringLiteral("何問やりますか？"),
-                                               QStringLiteral("10"));
+    const QString result =
+        mogran::RunInputBox(nullptr, QStringLiteral("問題数を決めます"),
+                            QStringLiteral("何問やりますか？"), QStringLiteral("10"));
     QVERIFY(seen);
     QCOMPARE(result, answer);
 }

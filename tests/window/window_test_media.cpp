@@ -14,8 +14,7 @@ namespace {
 const QStringList kPictures = {"mascot.bmp", "maru1.bmp", "batu1.bmp"};
 const QStringList kSounds = {"maru1.wav", "batu1.wav"};
 
-bool WriteSilentWav(const QString& path)
-{
+bool WriteSilentWav(const QString& path) {
     constexpr quint32 kRate = 8000;
     constexpr quint32 kSamples = 400;
     QFile file(path);
@@ -36,8 +35,7 @@ bool WriteSilentWav(const QString& path)
     return out.status() == QDataStream::Ok;
 }
 
-bool CopyProjectMedia(const QString& dir)
-{
+bool CopyProjectMedia(const QString& dir) {
     const QDir media(QStringLiteral(MOGRAN_MEDIA_DIR));
     for (const QString& name : kPictures + kSounds) {
         if (!media.exists(name)) {
@@ -55,8 +53,7 @@ bool CopyProjectMedia(const QString& dir)
 
 }  // namespace
 
-bool PutMediaFiles(const QString& dir)
-{
+bool PutMediaFiles(const QString& dir) {
     if (CopyProjectMedia(dir)) {
         return true;
     }
@@ -76,8 +73,7 @@ bool PutMediaFiles(const QString& dir)
     return true;
 }
 
-void UseDiskAudio(const QString& dir)
-{
+void UseDiskAudio(const QString& dir) {
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(dir + QStringLiteral("/audio.raw")));
 }

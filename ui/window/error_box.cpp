@@ -16,23 +16,22 @@ namespace {
 // Shown when something that is not an exception object was thrown.
 constexpr char kUnknownFailure[] = "原因不明のｴﾗｰ";
 
-ErrorBoxHook& Hook()
-{
+ErrorBoxHook& Hook() {
     static ErrorBoxHook hook;
     return hook;
 }
 
 }  // namespace
 
-QString ErrorBoxText(const std::string& message)
-{
+QString ErrorBoxText(const std::string& message) {
     QString text = QString::fromStdString(message);
     if (text.isEmpty()) {
         return text;
     }
     // The last code point, a surrogate pair taken whole.
     char32_t last = text.back().unicode();
-    if (text.size() >= 2 && text.back().isLowSurrogate() && text.at(text.size() - 2).isHighSurrogate()) {
+    if (text.size() >= 2 && text.back().isLowSurrogate() &&
+        text.at(text.size() - 2).isHighSurrogate()) {
         last = QChar::surrogateToUcs4(text.at(text.size() - 2), text.back());
     }
     if (last > U'.') {
@@ -41,10 +40,11 @@ QString ErrorBoxText(const std::string& message)
     return text;
 }
 
-void SetErrorBoxHook(ErrorBoxHook hook) { Hook() = std::move(hook); }
+void SetErrorBoxHook(ErrorBoxHook hook) {
+    Hook() = std::move(hook);
+}
 
-void ShowErrorBox(QWidget* parent, const QString& text)
-{
+void ShowErrorBox(QWidget* parent, const QString& text) {
     const QString caption = QString::fromUtf8(kApplicationTitle);
     if (Hook()) {
         Hook()(caption, text);
@@ -54,8 +54,7 @@ void ShowErrorBox(QWidget* parent, const QString& text)
     box.exec();
 }
 
-void ReleaseMouseMode(QWidget& window)
-{
+void ReleaseMouseMode(QWidget& window) {
     if (QWidget* grabber = QWidget::mouseGrabber(); grabber != nullptr) {
         grabber->releaseMouse();
     }
@@ -67,8 +66,7 @@ void ReleaseMouseMode(QWidget& window)
     }
 }
 
-void RunGuarded(QWidget& window, const std::function<void()>& handler)
-{
+void RunGuarded(QWidget& window, const std::function<void()>& handler) {
     std::string message;
     try {
         handler();

@@ -17,16 +17,15 @@ namespace {
 constexpr int kMaxInputLength = 255;
 constexpr int kFieldWidth = 240;
 
-InputBoxAnswerer& Answerer()
-{
+InputBoxAnswerer& Answerer() {
     static InputBoxAnswerer answerer;
     return answerer;
 }
 
-void CentreOnScreen(QWidget& dialog)
-{
+void CentreOnScreen(QWidget& dialog) {
     dialog.adjustSize();
-    QScreen* screen = dialog.screen() != nullptr ? dialog.screen() : QGuiApplication::primaryScreen();
+    QScreen* screen =
+        dialog.screen() != nullptr ? dialog.screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }
@@ -39,8 +38,7 @@ void CentreOnScreen(QWidget& dialog)
 
 InputBoxDialog::InputBoxDialog(QWidget* parent, const QString& caption, const QString& prompt,
                                const QString& defaultText)
-    : QDialog(parent), defaultText_(defaultText)
-{
+    : QDialog(parent), defaultText_(defaultText) {
     setObjectName(QStringLiteral("InputBox"));
     setWindowTitle(caption);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -77,14 +75,12 @@ InputBoxDialog::InputBoxDialog(QWidget* parent, const QString& caption, const QS
     field_->setFocus();
 }
 
-QString InputBoxDialog::Answer() const
-{
+QString InputBoxDialog::Answer() const {
     return result() == QDialog::Accepted ? field_->text() : defaultText_;
 }
 
 QString RunInputBox(QWidget* parent, const QString& caption, const QString& prompt,
-                    const QString& defaultText)
-{
+                    const QString& defaultText) {
     InputBoxDialog dialog(parent, caption, prompt, defaultText);
     if (Answerer()) {
         Answerer()(dialog);
@@ -95,6 +91,8 @@ QString RunInputBox(QWidget* parent, const QString& caption, const QString& prom
     return dialog.Answer();
 }
 
-void SetInputBoxAnswerer(InputBoxAnswerer answerer) { Answerer() = std::move(answerer); }
+void SetInputBoxAnswerer(InputBoxAnswerer answerer) {
+    Answerer() = std::move(answerer);
+}
 
 }  // namespace mogran

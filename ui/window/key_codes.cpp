@@ -76,16 +76,11 @@ constexpr std::pair<int, std::int32_t> kKeyTable[] = {
 
 // Keypad keys that are not digits.
 constexpr std::pair<int, std::int32_t> kKeypadTable[] = {
-    {Qt::Key_Asterisk, 106},
-    {Qt::Key_Plus, 107},
-    {Qt::Key_Minus, 109},
-    {Qt::Key_Period, 110},
-    {Qt::Key_Comma, 110},
-    {Qt::Key_Slash, 111},
+    {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107},  {Qt::Key_Minus, 109},
+    {Qt::Key_Period, 110},   {Qt::Key_Comma, 110}, {Qt::Key_Slash, 111},
 };
 
-std::int32_t Lookup(const auto& table, int qtKey)
-{
+std::int32_t Lookup(const auto& table, int qtKey) {
     for (const auto& [key, code] : table) {
         if (key == qtKey) {
             return code;
@@ -96,8 +91,7 @@ std::int32_t Lookup(const auto& table, int qtKey)
 
 }  // namespace
 
-std::int32_t VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
-{
+std::int32_t VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
     const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
         const std::int32_t digit = qtKey - Qt::Key_0;
@@ -115,14 +109,14 @@ std::int32_t VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
         }
     }
     switch (qtKey) {
-    case Qt::Key_Asterisk:
-        return '8';
-    case Qt::Key_ParenLeft:
-        return '9';
-    case Qt::Key_ParenRight:
-        return '0';
-    default:
-        return Lookup(kKeyTable, qtKey);
+        case Qt::Key_Asterisk:
+            return '8';
+        case Qt::Key_ParenLeft:
+            return '9';
+        case Qt::Key_ParenRight:
+            return '0';
+        default:
+            return Lookup(kKeyTable, qtKey);
     }
 }
 

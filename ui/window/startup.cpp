@@ -20,8 +20,7 @@ public:
     using QObject::QObject;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose) {
             if (const auto* window = qobject_cast<QWindow*>(watched);
                 window != nullptr && window->isExposed()) {
@@ -42,16 +41,14 @@ protected:
 
 }  // namespace
 
-void SetUpApplication()
-{
+void SetUpApplication() {
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     QApplication::setQuitOnLastWindowClosed(true);
 }
 
-void ReportFirstShowIfAsked(QWidget& window)
-{
+void ReportFirstShowIfAsked(QWidget& window) {
     if (!qEnvironmentVariableIsSet("MOGRAN_REPORT_SHOWN")) {
         return;
     }

@@ -24,7 +24,9 @@
 #include "picture_file.h"
 
 // Resources of a static library are registered by hand, from the global namespace.
-static void RegisterWindowResources() { Q_INIT_RESOURCE(window); }
+static void RegisterWindowResources() {
+    Q_INIT_RESOURCE(window);
+}
 
 namespace mogran {
 
@@ -33,10 +35,11 @@ namespace {
 constexpr int kLeft = 14;
 constexpr int kTop = 13;
 
-QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+QString ToQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
-QIcon ProgramIcon()
-{
+QIcon ProgramIcon() {
     QIcon icon(QStringLiteral(":/mogran/icon.bmp"));
     for (const char* size : {"48", "64", "128", "256"}) {
         icon.addFile(QStringLiteral(":/mogran/icon-%1.png").arg(QLatin1String(size)));
@@ -44,16 +47,14 @@ QIcon ProgramIcon()
     return icon;
 }
 
-void SetHint(QWidget* widget, const QString& hint)
-{
+void SetHint(QWidget* widget, const QString& hint) {
     widget->setToolTip(hint);
     widget->setToolTipDuration(kHintShownMs);
 }
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), session_(data_, *this)
-{
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), session_(data_, *this) {
     RegisterWindowResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
@@ -68,8 +69,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), session_(data_, *this)
 
 TForm1::~TForm1() = default;
 
-void TForm1::BindEvents()
-{
+void TForm1::BindEvents() {
     connect(itemGroup_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) {
             UpdateItemTabStops();
@@ -84,8 +84,7 @@ void TForm1::BindEvents()
     Edit2->installEventFilter(this);
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
-{
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Edit2) {
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
@@ -103,10 +102,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::Guard(const std::function<void()>& handler) { RunGuarded(*this, handler); }
+void TForm1::Guard(const std::function<void()>& handler) {
+    RunGuarded(*this, handler);
+}
 
-void TForm1::FormCreate()
-{
+void TForm1::FormCreate() {
     Guard([this] {
         session_.FormCreate();
         SetHintColour(QColor(clAqua.r, clAqua.g, clAqua.b));
@@ -115,8 +115,7 @@ void TForm1::FormCreate()
     });
 }
 
-void TForm1::SetHints()
-{
+void TForm1::SetHints() {
     SetHint(RadioGroup1, QStringLiteral("もんだいをえらびます"));
     SetHint(CheckBox1, QStringLiteral("チェックで　なんもんやるかをきめます"));
     SetHint(Button1, QStringLiteral("れんしゅうをはじめます"));
@@ -125,16 +124,29 @@ void TForm1::SetHints()
     SetHint(BitBtn1, QStringLiteral("もんだいをいんさつします"));
 }
 
-void TForm1::RadioGroup1Click() { Guard([this] { session_.RadioGroup1Click(); }); }
-void TForm1::Button1Click() { Guard([this] { session_.Button1Click(); }); }
-void TForm1::Button2Click() { Guard([this] { session_.Button2Click(); }); }
-void TForm1::Button3Click() { Guard([this] { session_.Button3Click(); }); }
-void TForm1::CheckBox1Click() { Guard([this] { session_.CheckBox1Click(); }); }
-void TForm1::Edit2KeyDown(std::int32_t key) { Guard([this, key] { session_.Edit2KeyDown(key); }); }
-void TForm1::Edit2KeyUp() { Guard([this] { session_.Edit2KeyUp(); }); }
+void TForm1::RadioGroup1Click() {
+    Guard([this] { session_.RadioGroup1Click(); });
+}
+void TForm1::Button1Click() {
+    Guard([this] { session_.Button1Click(); });
+}
+void TForm1::Button2Click() {
+    Guard([this] { session_.Button2Click(); });
+}
+void TForm1::Button3Click() {
+    Guard([this] { session_.Button3Click(); });
+}
+void TForm1::CheckBox1Click() {
+    Guard([this] { session_.CheckBox1Click(); });
+}
+void TForm1::Edit2KeyDown(std::int32_t key) {
+    Guard([this, key] { session_.Edit2KeyDown(key); });
+}
+void TForm1::Edit2KeyUp() {
+    Guard([this] { session_.Edit2KeyUp(); });
+}
 
-void TForm1::BitBtn1Click()
-{
+void TForm1::BitBtn1Click() {
     Guard([this] {
         if (bitBtn1Handler_) {
             bitBtn1Handler_();
@@ -142,71 +154,78 @@ void TForm1::BitBtn1Click()
     });
 }
 
-void TForm1::SetBitBtn1Handler(std::function<void()> handler)
-{
+void TForm1::SetBitBtn1Handler(std::function<void()> handler) {
     bitBtn1Handler_ = std::move(handler);
 }
 
-QLineEdit* TForm1::Field(DisplayField field) const
-{
+QLineEdit* TForm1::Field(DisplayField field) const {
     switch (field) {
-    case DisplayField::Edit1:
-        return Edit1;
-    case DisplayField::Edit2:
-        return Edit2;
-    case DisplayField::Edit3:
-        return Edit3;
-    case DisplayField::Edit4:
-        return Edit4;
-    case DisplayField::Edit5:
-        return Edit5;
-    case DisplayField::Edit6:
-        return Edit6;
+        case DisplayField::Edit1:
+            return Edit1;
+        case DisplayField::Edit2:
+            return Edit2;
+        case DisplayField::Edit3:
+            return Edit3;
+        case DisplayField::Edit4:
+            return Edit4;
+        case DisplayField::Edit5:
+            return Edit5;
+        case DisplayField::Edit6:
+            return Edit6;
     }
     return Edit6;
 }
 
-void TForm1::SetText(DisplayField field, const std::string& text)
-{
+void TForm1::SetText(DisplayField field, const std::string& text) {
     Field(field)->setText(ToQString(text));
 }
 
-std::string TForm1::Text(DisplayField field) const { return Field(field)->text().toStdString(); }
+std::string TForm1::Text(DisplayField field) const {
+    return Field(field)->text().toStdString();
+}
 
-void TForm1::SetEdit6Colour(Rgb colour)
-{
+void TForm1::SetEdit6Colour(Rgb colour) {
     QPalette palette = Edit6->palette();
     palette.setColor(QPalette::Text, QColor(colour.r, colour.g, colour.b));
     Edit6->setPalette(palette);
 }
 
-void TForm1::SetButton3Caption(const std::string& caption) { Button3->setText(ToQString(caption)); }
+void TForm1::SetButton3Caption(const std::string& caption) {
+    Button3->setText(ToQString(caption));
+}
 
-void TForm1::SetButton3Hint(const std::string& hint) { SetHint(Button3, ToQString(hint)); }
+void TForm1::SetButton3Hint(const std::string& hint) {
+    SetHint(Button3, ToQString(hint));
+}
 
-void TForm1::FocusEdit2()
-{
+void TForm1::FocusEdit2() {
     Edit2->setFocus(Qt::OtherFocusReason);
     Edit2->selectAll();
 }
 
-void TForm1::FocusButton3() { Button3->setFocus(Qt::OtherFocusReason); }
+void TForm1::FocusButton3() {
+    Button3->setFocus(Qt::OtherFocusReason);
+}
 
-bool TForm1::CheckBox1Ticked() const { return CheckBox1->isChecked(); }
+bool TForm1::CheckBox1Ticked() const {
+    return CheckBox1->isChecked();
+}
 
-void TForm1::SetCheckBox1Ticked(bool ticked) { CheckBox1->setChecked(ticked); }
+void TForm1::SetCheckBox1Ticked(bool ticked) {
+    CheckBox1->setChecked(ticked);
+}
 
-int TForm1::RadioGroup1ItemIndex() const { return itemGroup_->checkedId(); }
+int TForm1::RadioGroup1ItemIndex() const {
+    return itemGroup_->checkedId();
+}
 
 std::string TForm1::InputBox(const std::string& caption, const std::string& prompt,
-                             const std::string& defaultText)
-{
+                             const std::string& defaultText) {
     return RunInputBox(this, ToQString(caption), ToQString(prompt), ToQString(defaultText))
         .toStdString();
 }
 
-void TForm1::ShowPicture(const std::string& fileName)
-{
+void TForm1::ShowPicture(const std::string& fileName) {
     const QImage image = LoadPictureFile(fileName);
     if (image.isNull()) {
         Image1->setPixmap(QPixmap());
@@ -215,8 +234,12 @@ void TForm1::ShowPicture(const std::string& fileName)
     }
 }
 
-void TForm1::PlaySoundFile(const std::string& fileName) { sound_.Play(fileName); }
+void TForm1::PlaySoundFile(const std::string& fileName) {
+    sound_.Play(fileName);
+}
 
-void TForm1::CloseWindow() { close(); }
+void TForm1::CloseWindow() {
+    close();
+}
 
 }  // namespace mogran

@@ -37,27 +37,26 @@ constexpr int kItemRowHeight = 24;
 constexpr int kItemLeft = 8;
 constexpr int kItemTop = 13;
 
-QColor ToQColor(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
+QColor ToQColor(Rgb colour) {
+    return QColor(colour.r, colour.g, colour.b);
+}
 
 template <typename W>
-W* Make(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
+W* Make(QWidget* parent, const char* name, int left, int top, int width, int height) {
     auto* widget = new W(parent);
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(left, top, width, height);
     return widget;
 }
 
-void SetColour(QWidget* widget, QPalette::ColorRole role, Rgb colour)
-{
+void SetColour(QWidget* widget, QPalette::ColorRole role, Rgb colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, ToQColor(colour));
     widget->setPalette(palette);
 }
 
-QLineEdit* MakeEdit(QWidget* parent, const char* name, int left, int top, int width,
-                    int height, const QFont& font, Rgb colour, bool readOnly)
-{
+QLineEdit* MakeEdit(QWidget* parent, const char* name, int left, int top, int width, int height,
+                    const QFont& font, Rgb colour, bool readOnly) {
     auto* edit = Make<QLineEdit>(parent, name, left, top, width, height);
     edit->setFont(font);
     edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -70,8 +69,7 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int left, int top, int wi
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
-                  const char* caption, const QFont& font)
-{
+                  const char* caption, const QFont& font) {
     auto* label = Make<QLabel>(parent, name, left, top, width, height);
     label->setText(QString::fromUtf8(caption));
     label->setFont(font);
@@ -80,9 +78,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int widt
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, int left, int top, int width,
-                        int height, const char* caption)
-{
+QPushButton* MakeButton(QWidget* parent, const char* name, int left, int top, int width, int height,
+                        const char* caption) {
     auto* button = Make<QPushButton>(parent, name, left, top, width, height);
     button->setText(QString::fromUtf8(caption));
     button->setAutoDefault(false);
@@ -91,8 +88,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, int left, int top, in
 }
 
 // The glyph with the colour of its bottom-left pixel made transparent.
-QPixmap TransparentGlyph(const QString& path)
-{
+QPixmap TransparentGlyph(const QString& path) {
     QImage image(path);
     if (image.isNull()) {
         return {};
@@ -112,8 +108,7 @@ QPixmap TransparentGlyph(const QString& path)
 
 }  // namespace
 
-void TForm1::BuildControls()
-{
+void TForm1::BuildControls() {
     InstallFontSubstitutions();
     setFont(MakeFont(kProportionalGothic, kWindowFontHeight));
 
@@ -138,8 +133,8 @@ void TForm1::BuildControls()
     BuildRadioGroup(canvas_);
 
     Edit1 = MakeEdit(canvas_, "Edit1", 32, 200, 457, 56, MakeFont(kFixedGothic, 48), clNavy, true);
-    Edit2 = MakeEdit(canvas_, "Edit2", 112, 280, 177, 56, MakeFont(kFixedGothic, 48, true),
-                     clNavy, false);
+    Edit2 = MakeEdit(canvas_, "Edit2", 112, 280, 177, 56, MakeFont(kFixedGothic, 48, true), clNavy,
+                     false);
     Button1 = MakeButton(canvas_, "Button1", 168, 368, 81, 33, "スタート");
     Button2 = MakeButton(canvas_, "Button2", 408, 368, 81, 33, "おしまい");
     const QFont counterFont = MakeFont(kFixedGothic, 21);
@@ -164,8 +159,7 @@ void TForm1::BuildControls()
     SetTabOrder();
 }
 
-void TForm1::BuildRadioGroup(QWidget* canvas)
-{
+void TForm1::BuildRadioGroup(QWidget* canvas) {
     RadioGroup1 = Make<QGroupBox>(canvas, "RadioGroup1", 8, 0, 489, 89);
     RadioGroup1->setTitle(QStringLiteral("問題選択"));
     // The group itself is a tab stop ahead of its selected item.
@@ -177,10 +171,9 @@ void TForm1::BuildRadioGroup(QWidget* canvas)
         const int column = i / kItemRows;
         const int row = i % kItemRows;
         const QByteArray name = "RadioGroup1Item" + QByteArray::number(i + 1);
-        auto* item = Make<QRadioButton>(RadioGroup1, name.constData(),
-                                        column * kItemColumnWidth + kItemLeft,
-                                        kItemTop + row * kItemRowHeight, kItemColumnWidth,
-                                        kItemRowHeight);
+        auto* item =
+            Make<QRadioButton>(RadioGroup1, name.constData(), column * kItemColumnWidth + kItemLeft,
+                               kItemTop + row * kItemRowHeight, kItemColumnWidth, kItemRowHeight);
         item->setText(QString::fromUtf8(kItemCaptions[i]));
         itemGroup_->addButton(item, i);
         items_[static_cast<std::size_t>(i)] = item;
@@ -189,16 +182,14 @@ void TForm1::BuildRadioGroup(QWidget* canvas)
     UpdateItemTabStops();
 }
 
-void TForm1::UpdateItemTabStops()
-{
+void TForm1::UpdateItemTabStops() {
     // Only the selected item is a tab stop; the others still take the focus by click.
     for (QRadioButton* item : items_) {
         item->setFocusPolicy(item->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 
-void TForm1::BuildPictures(QWidget* canvas)
-{
+void TForm1::BuildPictures(QWidget* canvas) {
     Panel1 = Make<QLabel>(canvas, "Panel1", 392, 264, 97, 97);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(1);
@@ -224,12 +215,11 @@ void TForm1::BuildPictures(QWidget* canvas)
     BitBtn1->raise();
 }
 
-void TForm1::SetTabOrder()
-{
-    QWidget* chain[] = {RadioGroup1, items_[0], items_[1], items_[2], items_[3], items_[4],
-                        items_[5],   items_[6], items_[7], Edit1,     Edit2,     Button1,
-                        Button2,     Edit3,     Edit4,     Edit5,     Edit6,     CheckBox1,
-                        Button3,     BitBtn1};
+void TForm1::SetTabOrder() {
+    QWidget* chain[] = {RadioGroup1, items_[0], items_[1], items_[2], items_[3],
+                        items_[4],   items_[5], items_[6], items_[7], Edit1,
+                        Edit2,       Button1,   Button2,   Edit3,     Edit4,
+                        Edit5,       Edit6,     CheckBox1, Button3,   BitBtn1};
     for (std::size_t i = 1; i < std::size(chain); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }

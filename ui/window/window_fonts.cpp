@@ -4,8 +4,7 @@
 
 namespace mogran {
 
-void InstallFontSubstitutions()
-{
+void InstallFontSubstitutions() {
     const auto substitute = [](const QString& face, const QString& installed) {
         if (!QFont::substitutes(face).contains(installed)) {
             QFont::insertSubstitution(face, installed);
@@ -16,8 +15,7 @@ void InstallFontSubstitutions()
     substitute(kFixedGothicPrint, QStringLiteral("IPAGothic"));
 }
 
-QFont MakeFont(const QString& face, int pixelHeight, bool bold)
-{
+QFont MakeFont(const QString& face, int pixelHeight, bool bold) {
     QFont font(face);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
