@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "install_worksheet_printing.h"
 #include "startup.h"
 #include "tform1.h"
 
@@ -7,6 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     mogran::SetUpApplication();
     mogran::TForm1 form;
+    mogran::InstallWorksheetPrinting(form);
     mogran::ReportFirstShowIfAsked(form);
     form.show();
     return QApplication::exec();
