@@ -60,27 +60,44 @@ TEST(GeneratorGoldenTest, RecordsFromChosenStates) {
     }
 }
 
-// The state after a whole set pins the number of draws of every candidate, rejected or not;
-// the last record pins the draws that made it.
+// Folds every field of every record, in order, into one number: h := h * 31 + field (mod 2^32).
+std::uint32_t Fingerprint(const ProblemSet& set) {
+    std::uint32_t h = 0;
+    for (std::int32_t n = 1; n <= ProblemSet::kSize; ++n) {
+        const Problem& p = set[n];
+        for (std::int32_t field : {p.OpenFirst, p.First, p.Op1, p.OpenSecond, p.Second,
+                                   p.CloseSecond, p.Op2, p.Third, p.CloseThird, p.Answer}) {
+            h = h * 31u + static_cast<std::uint32_t>(field);
+        }
+    }
+    return h;
+}
+
+// Whole sets: the state after the set pins the number of draws of every candidate, rejected
+// or not; the fingerprint pins every field, the last record shows where a set goes wrong.
 TEST(GeneratorGoldenTest, WholeSetsFromState12345) {
     struct Case {
         std::int32_t kind;
         std::uint32_t stateAfter;
+        std::uint32_t fingerprint;
         Problem last;
     };
+    // clang-format off
     const Case cases[] = {
-        {1, 674294433u, {0, 7, 1, 0, 3, 0, 1, 1, 0, 11}},
-        {2, 4155460912u, {0, 9, 2, 0, 0, 0, 2, 9, 0, 0}},
-        {3, 459748648u, {0, 18, 2, 0, 2, 0, 2, 2, 0, 14}},
-        {4, 240189043u, {0, 9, 2, 0, 8, 0, 1, 5, 0, 6}},
-        {5, 1904163393u, {0, 2, 3, 0, 6, 0, 2, 6, 0, 6}},
-        {6, 3037877569u, {0, 42, 4, 0, 6, 0, 1, 8, 0, 15}},
-        {7, 2339662797u, {0, 5, 3, 0, 3, 0, 4, 3, 0, 5}},
-        {8, 3044615023u, {-1, 26, 1, 0, 10, -1, 4, 4, 0, 9}},
+        {1, 674294433u, 3327627482u, {0, 7, 1, 0, 3, 0, 1, 1, 0, 11}},
+        {2, 4155460912u, 1593965870u, {0, 9, 2, 0, 0, 0, 2, 9, 0, 0}},
+        {3, 459748648u, 3855202522u, {0, 18, 2, 0, 2, 0, 2, 2, 0, 14}},
+        {4, 240189043u, 2481911347u, {0, 9, 2, 0, 8, 0, 1, 5, 0, 6}},
+        {5, 1904163393u, 1989595902u, {0, 2, 3, 0, 6, 0, 2, 6, 0, 6}},
+        {6, 3037877569u, 1177932827u, {0, 42, 4, 0, 6, 0, 1, 8, 0, 15}},
+        {7, 2339662797u, 2897328280u, {0, 5, 3, 0, 3, 0, 4, 3, 0, 5}},
+        {8, 3044615023u, 2336758997u, {-1, 26, 1, 0, 10, -1, 4, 4, 0, 9}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const DrillData data = GenerateFrom(12345u, c.kind);
         EXPECT_EQ(data.random.RandomState, c.stateAfter) << "kind " << c.kind;
+        EXPECT_EQ(Fingerprint(data.problemSet), c.fingerprint) << "kind " << c.kind;
         EXPECT_EQ(data.problemSet[100], c.last)
             << "kind " << c.kind << ": got " << ProblemText(data.problemSet[100]);
     }

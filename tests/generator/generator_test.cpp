@@ -139,15 +139,19 @@ const KindRules kKinds[] = {
 };
 // clang-format on
 
-// The fields two problems of a set must share to count as the same problem.
-std::vector<std::int32_t> DuplicateKey(std::int32_t kind, const Problem& p) {
-    std::vector<std::int32_t> key{p.First, p.Second, p.Third};
+// The fields two problems of a set must share to count as the same problem, packed into one
+// number (every field fits in 10 bits).
+std::uint64_t DuplicateKey(std::int32_t kind, const Problem& p) {
+    std::vector<std::int32_t> fields{p.First, p.Second, p.Third};
     if (kind >= 5) {
-        key.push_back(p.Op1);
-        key.push_back(p.Op2);
+        fields.push_back(p.Op1);
+        fields.push_back(p.Op2);
     }
     if (kind == 8)
-        key.push_back(p.OpenFirst);
+        fields.push_back(p.OpenFirst);
+    std::uint64_t key = 0;
+    for (std::int32_t f : fields)
+        key = key << 10 | (static_cast<std::uint64_t>(f) & 0x3FF);
     return key;
 }
 
@@ -170,63 +174,69 @@ DrillData GenerateFrom(std::uint32_t state, std::int32_t kind) {
     return data;
 }
 
-void CheckMarkers(std::int32_t kind, const Problem& p) {
-    const std::vector<std::int32_t> markers{p.OpenFirst, p.OpenSecond, p.CloseSecond, p.CloseThird};
-    for (std::int32_t m : markers)
-        ASSERT_TRUE(m == kTrue || m == kFalse);
-    if (kind != 8) {
-        ASSERT_EQ(std::count(markers.begin(), markers.end(), kTrue), 0);
-        return;
+// The first rule of its kind that a generated problem breaks, or nullptr.
+const char* BrokenRule(const KindRules& rules, const Problem& p) {
+    if (!rules.pairs.count({p.Op1, p.Op2}))
+        return "operator pair";
+    if (std::min({p.First, p.Second, p.Third, p.Answer}) < 0)
+        return "negative value";
+    if (p.First > rules.maxFirst || p.Second > rules.maxSecond || p.Third > rules.maxThird ||
+        p.Answer > rules.maxAnswer)
+        return "value out of range";
+    if (TextEvaluator(ProblemText(p)).Evaluate() != p.Answer)
+        return "answer is not the value of the text";
+
+    for (std::int32_t m : {p.OpenFirst, p.OpenSecond, p.CloseSecond, p.CloseThird}) {
+        if (m != kTrue && m != kFalse)
+            return "marker neither -1 nor 0";
     }
-    // The parentheses hold the ＋/－ step, and the marker pair is a matching one.
+    const bool noMarkers = p.OpenFirst == kFalse && p.CloseSecond == kFalse &&
+                           p.OpenSecond == kFalse && p.CloseThird == kFalse;
+    if (rules.kind != 8)
+        return noMarkers ? nullptr : "markers outside kind 8";
+    // Exactly one matching pair, around the ＋/－ step.
     const bool firstPair = p.OpenFirst == kTrue && p.CloseSecond == kTrue &&
                            p.OpenSecond == kFalse && p.CloseThird == kFalse;
     const bool secondPair = p.OpenSecond == kTrue && p.CloseThird == kTrue &&
                             p.OpenFirst == kFalse && p.CloseSecond == kFalse;
-    ASSERT_TRUE(firstPair || secondPair) << ProblemText(p);
-    ASSERT_EQ(firstPair, IsAdditive(p.Op1)) << ProblemText(p);
-    ASSERT_EQ(secondPair, IsAdditive(p.Op2)) << ProblemText(p);
+    if (!(firstPair || secondPair))
+        return "not one matching marker pair";
+    if (firstPair != IsAdditive(p.Op1) || secondPair != IsAdditive(p.Op2))
+        return "parentheses not around the additive step";
+    return nullptr;
 }
 
-void CheckDivision(std::int32_t kind, const Problem& p) {
-    if (kind != 6)
-        return;
-    // Kind 6: divisor and quotient 1..9, the other operand 0..10.
+// Kind 6: divisor and quotient 1..9, the operand outside the division 0..10.
+const char* BrokenDivision(const Problem& p) {
     const bool divisionFirst = p.Op1 == kDivide;
     const std::int32_t dividend = divisionFirst ? p.First : p.Second;
     const std::int32_t divisor = divisionFirst ? p.Second : p.Third;
     const std::int32_t other = divisionFirst ? p.Third : p.First;
-    ASSERT_GE(divisor, 1);
-    ASSERT_LE(divisor, 9);
-    ASSERT_EQ(dividend % divisor, 0);
-    ASSERT_GE(dividend / divisor, 1);
-    ASSERT_LE(dividend / divisor, 9);
-    ASSERT_LE(other, 10);
+    if (divisor < 1 || divisor > 9 || dividend % divisor != 0)
+        return "divisor";
+    if (dividend / divisor < 1 || dividend / divisor > 9)
+        return "quotient";
+    return other > 10 ? "operand outside the division" : nullptr;
 }
 
 TEST(GeneratorTest, EveryKindKeepsItsRulesOverManySets) {
     for (const KindRules& rules : kKinds) {
         SCOPED_TRACE("kind " + std::to_string(rules.kind));
         std::set<OperatorPair> pairsSeen;
-        std::set<std::vector<std::int32_t>> problemsSeen;
+        std::set<std::uint64_t> problemsSeen;
         KindRules largest{rules.kind, {}, 0, 0, 0, 0, 0, 0};
         for (std::uint32_t i = 0; i < kSampleSets; ++i) {
             const DrillData data = GenerateFrom(SampleState(i), rules.kind);
-            std::set<std::vector<std::int32_t>> keys;
+            std::set<std::uint64_t> keys;
             for (std::int32_t n = 1; n <= ProblemSet::kSize; ++n) {
                 const Problem& p = data.problemSet[n];
-                SCOPED_TRACE("state " + std::to_string(SampleState(i)) + ", problem " +
-                             std::to_string(n) + ": " + ProblemText(p));
-                ASSERT_TRUE(rules.pairs.count({p.Op1, p.Op2}));
-                ASSERT_GE(std::min({p.First, p.Second, p.Third, p.Answer}), 0);
-                ASSERT_LE(p.First, rules.maxFirst);
-                ASSERT_LE(p.Second, rules.maxSecond);
-                ASSERT_LE(p.Third, rules.maxThird);
-                ASSERT_LE(p.Answer, rules.maxAnswer);
-                ASSERT_EQ(TextEvaluator(ProblemText(p)).Evaluate(), p.Answer);
-                CheckMarkers(rules.kind, p);
-                CheckDivision(rules.kind, p);
-                ASSERT_TRUE(keys.insert(DuplicateKey(rules.kind, p)).second) << "duplicate";
+                const char* broken = BrokenRule(rules, p);
+                if (!broken && rules.kind == 6)
+                    broken = BrokenDivision(p);
+                if (!broken && !keys.insert(DuplicateKey(rules.kind, p)).second)
+                    broken = "duplicate";
+                ASSERT_EQ(broken, nullptr) << broken << ": state " << SampleState(i) << ", problem "
+                                           << n << ": " << ProblemText(p);
 
                 pairsSeen.insert({p.Op1, p.Op2});
                 problemsSeen.insert(DuplicateKey(rules.kind, p));

@@ -55,13 +55,5 @@ TEST(ProblemTextTest, Texts) {
         EXPECT_EQ(ProblemText(c.problem), c.text) << c.name;
 }
 
-TEST(ProblemTextTest, GlyphsAreTheFullWidthCharacters) {
-    EXPECT_EQ(OperatorGlyph(kPlus), "\xEF\xBC\x8B");   // U+FF0B
-    EXPECT_EQ(OperatorGlyph(kMinus), "\xEF\xBC\x8D");  // U+FF0D
-    EXPECT_EQ(OperatorGlyph(kTimes), "\xC3\x97");      // U+00D7
-    EXPECT_EQ(OperatorGlyph(kDivide), "\xC3\xB7");     // U+00F7
-    EXPECT_EQ(OperatorGlyph(0), "");
-}
-
 }  // namespace
 }  // namespace mogran
