@@ -4,8 +4,7 @@
 
 namespace mogran::test {
 
-// Fills dir with the five media files: the project's own when they are all there, otherwise
-// small valid stand-ins (distinct pictures, short silent sounds). Returns false on failure.
+// Copies the project's five media files into dir. Returns false when one is missing.
 bool PutMediaFiles(const QString& dir);
 
 // Points SDL at its disk driver, writing into dir, so that tests play sounds without hardware.
