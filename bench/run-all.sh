@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds a Release tree (build-bench) and runs every figure: problem generation per kind,
+# start-up time and memory, answer feedback and worksheet printing. Prints each tool's own
+# output, then a short table.
+# usage: bench/run-all.sh [build folder]
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${1:-$here/build-bench}"
+
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DMOGRAN_WITH_BENCH=ON -DMOGRAN_WITH_TESTS=ON -DMOGRAN_SANITIZE=OFF >/dev/null
+cmake --build "$build" -j2 --target bench_generator bench_feedback mogran print_e2e
+
+log="$(mktemp -d)"
+trap 'rm -rf "$log"' EXIT
+
+echo "== problem generation, one whole set from a fixed random state"
+"$build/bench/bench_generator" --benchmark_filter='BM_GenerateProblemSet/' \
+    --benchmark_format=csv 2>/dev/null | tee "$log/generator.csv"
+
+echo "== start-up"
+bash "$here/bench/startup.sh" "$build/app/mogran" 10 | tee "$log/startup.txt"
+
+echo "== answer feedback"
+"$build/bench/bench_feedback" 500 2>/dev/null | tee "$log/feedback.txt"
+
+echo "== worksheet printing"
+bash "$here/bench/print.sh" "$build/tests/print/print_e2e" 10 | tee "$log/print.txt"
+
+value() { sed -n "s/^$2: //p" "$1"; }
+feedback() { sed -n "s/^$1 .*handler median \([0-9]*\) us, p90 \([0-9]*\) us;.*/\1 \/ \2/p" "$log/feedback.txt"; }
+
+echo
+echo "== summary"
+printf '%-46s %s\n' "figure" "measured"
+awk -F, 'NR > 1 {
+    gsub(/"/, "", $1); sub(/.*\//, "", $1)
+    printf "%-46s %.1f us\n", "generate one set, kind " $1, $3
+}' "$log/generator.csv"
+printf '%-46s %s ms\n' "start-up to first shown window, median" "$(value "$log/startup.txt" "median ms")"
+printf '%-46s %s MB\n' "resident memory after start-up, median" "$(value "$log/startup.txt" "median VmRSS MB")"
+printf '%-46s %s us\n' "Enter, right answer: median / p90" "$(feedback right)"
+printf '%-46s %s us\n' "Enter, wrong answer: median / p90" "$(feedback wrong)"
+printf '%-46s %s ms\n' "print 100 problems (10 jobs), median" "$(value "$log/print.txt" "median ms")"
