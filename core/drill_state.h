@@ -10,13 +10,17 @@ namespace mogran {
 inline constexpr std::int32_t kTrue = -1;
 inline constexpr std::int32_t kFalse = 0;
 
-inline constexpr std::int32_t ToFlag(bool value) { return value ? kTrue : kFalse; }
-inline constexpr bool IsSet(std::int32_t flag) { return flag != kFalse; }
+inline constexpr std::int32_t ToFlag(bool value) {
+    return value ? kTrue : kFalse;
+}
+inline constexpr bool IsSet(std::int32_t flag) {
+    return flag != kFalse;
+}
 
 // The eleven counters and flags of the drill, in this order.
 struct DrillState {
-    std::int32_t TotalCount = 100;   // problems in the current set, 1..100
-    std::int32_t Kind = 1;           // selected ProblemKind, 1..8
+    std::int32_t TotalCount = 100;  // problems in the current set, 1..100
+    std::int32_t Kind = 1;          // selected ProblemKind, 1..8
     std::int32_t CountFixed = kFalse;
     std::int32_t CountSetting = 10;  // 1..100
     std::int32_t CurrentNo = 0;      // problem on screen, 0..101

@@ -19,15 +19,19 @@ std::string OperatorGlyph(std::int32_t code) {
 
 std::string ProblemText(const Problem& p) {
     std::string text;
-    if (p.OpenFirst == kTrue) text += '(';
+    if (p.OpenFirst == kTrue)
+        text += '(';
     text += std::to_string(p.First);
     text += OperatorGlyph(p.Op1);
-    if (p.OpenSecond == kTrue) text += '(';
+    if (p.OpenSecond == kTrue)
+        text += '(';
     text += std::to_string(p.Second);
-    if (p.CloseSecond == kTrue) text += ')';
+    if (p.CloseSecond == kTrue)
+        text += ')';
     text += OperatorGlyph(p.Op2);
     text += std::to_string(p.Third);
-    if (p.CloseThird == kTrue) text += ')';
+    if (p.CloseThird == kTrue)
+        text += ')';
     return text;
 }
 

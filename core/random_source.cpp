@@ -26,8 +26,8 @@ std::int32_t RandomSource::RandomBelow(std::int32_t n) {
 
 void RandomSource::ReseedFromClock() {
     const TimeOfDay t = clock_();
-    RandomState =
-        static_cast<std::uint32_t>(((t.hour * 60 + t.minute) * 60 + t.second) * 1000 + t.millisecond);
+    RandomState = static_cast<std::uint32_t>(((t.hour * 60 + t.minute) * 60 + t.second) * 1000 +
+                                             t.millisecond);
 }
 
 }  // namespace mogran

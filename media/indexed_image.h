@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QImage>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <QImage>
 
 namespace mogran {
 

@@ -3,14 +3,15 @@
 // The media folder receives mascot.bmp, maru1.bmp, batu1.bmp, maru1.wav and batu1.wav; the
 // resources folder the window's built-in pictures. With a preview folder, every picture is
 // also written there as an enlarged PNG for looking at.
-#include <QImage>
-#include <QPainter>
 #include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <QImage>
+#include <QPainter>
 
 #include "file_bytes.h"
 #include "indexed_image.h"

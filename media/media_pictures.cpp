@@ -1,10 +1,11 @@
 #include "media_pictures.h"
 
+#include <utility>
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <utility>
 
 namespace mogran {
 

@@ -1,12 +1,13 @@
 #include "qt_print_device.h"
 
+#include <cmath>
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPen>
 #include <QPrintDialog>
 #include <QPrinterInfo>
-#include <cmath>
 
 #include "app_error.h"
 #include "print_messages.h"

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+
 #include <QPainter>
 #include <QPoint>
 #include <QPrinter>
 #include <QString>
-#include <functional>
-#include <memory>
 
 #include "print_device.h"
 

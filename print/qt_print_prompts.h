@@ -1,10 +1,11 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
-#include <functional>
-#include <memory>
 
 #include "input_block_scope.h"
 #include "print_prompts.h"

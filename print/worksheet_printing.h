@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QWidget>
 #include <functional>
+
+#include <QWidget>
 
 #include "drill_session.h"
 #include "qt_print_device.h"

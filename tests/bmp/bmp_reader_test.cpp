@@ -1,11 +1,11 @@
 #include "bmp_reader.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "app_error.h"
 #include "bmp_samples.h"

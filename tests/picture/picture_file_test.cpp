@@ -1,15 +1,15 @@
 #include "picture_file.h"
 
-#include <gtest/gtest.h>
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
-#include <cstdint>
-#include <fstream>
-#include <string>
-#include <vector>
+#include <gtest/gtest.h>
 
 #include "app_error.h"
 #include "bmp_samples.h"

@@ -1,11 +1,11 @@
 #include "print_action.h"
 
-#include <gtest/gtest.h>
-
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "app_error.h"
 #include "generator.h"

@@ -4,6 +4,11 @@
 //                                           count setting off, any other count fixes it
 //   print_e2e check <expect-file> <bbox.html>...   checks the spooled pages, in job order,
 //                                           from their `pdftotext -bbox` output
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
@@ -14,10 +19,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextStream>
-#include <chrono>
-#include <cmath>
-#include <cstdio>
-#include <vector>
 
 #include "error_box.h"
 #include "generator.h"

@@ -1,3 +1,5 @@
+#include <functional>
+
 #include <QApplication>
 #include <QFontInfo>
 #include <QLineEdit>
@@ -9,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
-#include <functional>
 
 #include "app_error.h"
 #include "qt_print_device.h"

@@ -1,9 +1,9 @@
 #include "worksheet_layout.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "problem_text.h"
 #include "recording_device.h"

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "app_error.h"
 #include "drill_session.h"

@@ -1,10 +1,10 @@
 #include "drill_session.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "app_error.h"
 #include "drill_data.h"

@@ -1,11 +1,11 @@
 #include "indexed_image.h"
 
-#include <gtest/gtest.h>
+#include <cstdlib>
+#include <set>
 
 #include <QByteArray>
 #include <QImage>
-#include <cstdlib>
-#include <set>
+#include <gtest/gtest.h>
 
 namespace mogran {
 namespace {

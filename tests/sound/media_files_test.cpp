@@ -1,7 +1,4 @@
 // Checks the media files and built-in pictures kept in the repository.
-#include <SDL.h>
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +7,9 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include <SDL.h>
+#include <gtest/gtest.h>
 
 namespace mogran {
 namespace {

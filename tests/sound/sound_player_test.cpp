@@ -1,9 +1,5 @@
 #include "sound_player.h"
 
-#include <SDL.h>
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -14,7 +10,11 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
+
+#include <SDL.h>
+#include <gtest/gtest.h>
 
 #include "app_error.h"
 

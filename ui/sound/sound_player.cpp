@@ -1,9 +1,9 @@
 #include "sound_player.h"
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <memory>
+
+#include <SDL.h>
 
 #include "app_error.h"
 

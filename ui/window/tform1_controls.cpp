@@ -1,7 +1,5 @@
 // Building the controls of the main window: kinds, names, geometry, captions, fonts,
 // colours and tab order.
-#include "tform1.h"
-
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -16,6 +14,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "tform1.h"
 #include "window_fonts.h"
 
 namespace mogran {
