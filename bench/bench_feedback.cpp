@@ -82,12 +82,11 @@ public:
         QApplication::processEvents();
         const Clock::time_point painted = Clock::now();
 
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier,
-                          QStringLiteral("\r"));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
         QApplication::sendEvent(form_.Edit2, &release);
 
-        const QString expected = right ? QStringLiteral("せいかいです！")
-                                       : QStringLiteral("ぶ～　まちがえたよ");
+        const QString expected =
+            right ? QStringLiteral("せいかいです！") : QStringLiteral("ぶ～　まちがえたよ");
         const bool finished = mogran::IsSet(state.SetFinished);
         if (!finished && form_.Edit6->text() != expected) {
             std::fprintf(stderr, "the press was not judged as expected: %s\n",
@@ -110,10 +109,11 @@ void Report(const char* what, const std::vector<Timing>& timings) {
         handler.push_back(t.handlerUs);
         repaint.push_back(t.withRepaintUs);
     }
-    std::printf("%-6s answers: %zu presses; Enter handler median %.0f us, p90 %.0f us; "
-                "with repaint median %.0f us, p90 %.0f us\n",
-                what, timings.size(), Percentile(handler, 50), Percentile(handler, 90),
-                Percentile(repaint, 50), Percentile(repaint, 90));
+    std::printf(
+        "%-6s answers: %zu presses; Enter handler median %.0f us, p90 %.0f us; "
+        "with repaint median %.0f us, p90 %.0f us\n",
+        what, timings.size(), Percentile(handler, 50), Percentile(handler, 90),
+        Percentile(repaint, 50), Percentile(repaint, 90));
 }
 
 }  // namespace
