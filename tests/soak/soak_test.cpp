@@ -31,14 +31,8 @@ using mogran::TForm1;
 
 namespace {
 
-#ifdef MOGRAN_SOAK_SANITIZED
-// The sanitizers slow every event down about tenfold; the same mix, fewer of it.
-constexpr int kAnswers = 2000;
-constexpr int kStarts = 40;
-#else
 constexpr int kAnswers = 10000;
 constexpr int kStarts = 200;
-#endif
 constexpr int kWarmUpAnswers = 500;
 constexpr long kRssGrowthBoundKb = 8 * 1024;
 
