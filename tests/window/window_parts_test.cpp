@@ -2,6 +2,7 @@
 #include <stdexcept>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -23,6 +24,7 @@ private slots:
     void errorBoxText();
     void guardCatchesAndReports_data();
     void guardCatchesAndReports();
+    void realErrorBox_data();
     void realErrorBox();
     void inputBoxModal_data();
     void inputBoxModal();
@@ -138,9 +140,18 @@ void WindowPartsTest::guardCatchesAndReports() {
     QCOMPARE(texts.size(), 1);
 }
 
+void WindowPartsTest::realErrorBox_data() {
+    QTest::addColumn<QString>("message");
+    QTest::newRow("file") << QStringLiteral("ﾌｧｲﾙ batu1.wav は開けません.");
+    // Typed into the count box: shown as typed, not as markup.
+    QTest::newRow("markup typed") << QStringLiteral("'<b>5' は整数ではありません.");
+}
+
 void WindowPartsTest::realErrorBox() {
+    QFETCH(QString, message);
     QString title;
     QString text;
+    QString shown;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QTimer::singleShot(0, [&] {
@@ -150,14 +161,19 @@ void WindowPartsTest::realErrorBox() {
         }
         title = box->windowTitle();
         text = box->text();
+        if (const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            label != nullptr && label->textFormat() == Qt::PlainText) {
+            shown = label->text();
+        }
         icon = box->icon();
         buttons = box->standardButtons();
         box->button(QMessageBox::Ok)->click();
     });
-    mogran::ShowErrorBox(nullptr, QStringLiteral("ﾌｧｲﾙ batu1.wav は開けません."));
+    mogran::ShowErrorBox(nullptr, message);
 
     QCOMPARE(title, QStringLiteral("モグラン（３数の計算）"));
-    QCOMPARE(text, QStringLiteral("ﾌｧｲﾙ batu1.wav は開けません."));
+    QCOMPARE(text, message);
+    QCOMPARE(shown, message);
     QCOMPARE(icon, QMessageBox::Critical);
     QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 }

@@ -51,6 +51,8 @@ void ShowErrorBox(QWidget* parent, const QString& text) {
         return;
     }
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
+    // The message may carry the pupil's own typing; show it as it stands, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
