@@ -98,13 +98,15 @@ void QtPrintTest::drawingNeedsAnOpenJobAndJobsDoNotNest_data() {
     QTest::newRow("text without job") << "text" << false << notReady;
     QTest::newRow("end without job") << "end" << false << notReady;
     QTest::newRow("begin inside a job") << "begin" << true << QStringLiteral("印刷中");
+    QTest::newRow("set-up OK inside a job") << "setup" << true << QStringLiteral("印刷中");
+    QTest::newRow("set-up OK between jobs") << "setup" << false << QStringLiteral("(no error)");
 }
 
 void QtPrintTest::drawingNeedsAnOpenJobAndJobsDoNotNest() {
     QFETCH(QString, op);
     QFETCH(bool, inJob);
     QFETCH(QString, message);
-    QtPrintDevice device;
+    QtPrintDevice device(nullptr, [](QPrintDialog&) { return int{QDialog::Accepted}; });
     device.PrintToPdfFile(dir_.filePath(QStringLiteral("state.pdf")), 300);
     if (inJob)
         device.BeginJob();
@@ -121,6 +123,8 @@ void QtPrintTest::drawingNeedsAnOpenJobAndJobsDoNotNest() {
             device.EndJob();
         if (op == "begin")
             device.BeginJob();
+        if (op == "setup")
+            device.SetupDialog();
     });
     QCOMPARE(error, message);
 }
