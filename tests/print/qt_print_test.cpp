@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QScreen>
@@ -273,7 +275,20 @@ void QtPrintTest::busyWindowTakesNoInput() {
     QCOMPARE(edit->text(), QString());
     QVERIFY(window.isVisible());
 
+    // Input still queued when the busy time ends is dropped, not delivered late.
+    const QPoint centre = button->rect().center();
+    QCoreApplication::postEvent(
+        button, new QMouseEvent(QEvent::MouseButtonPress, centre, button->mapToGlobal(centre),
+                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        button, new QMouseEvent(QEvent::MouseButtonRelease, centre, button->mapToGlobal(centre),
+                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7")));
     prompts.EndBusy();
+    QCoreApplication::processEvents();
+    QCOMPARE(clicks.count(), 0);
+    QCOMPARE(edit->text(), QString());
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
     QTest::keyClicks(edit, QStringLiteral("12"));
