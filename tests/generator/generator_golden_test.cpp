@@ -6,19 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include "generate_from.h"
 #include "generator.h"
 #include "problem_text.h"
 
 namespace mogran {
 namespace {
-
-DrillData GenerateFrom(std::uint32_t state, std::int32_t kind) {
-    DrillData data;
-    data.printInProgress = true;
-    data.random.RandomState = state;
-    GenerateProblemSet(data, kind);
-    return data;
-}
 
 TEST(GeneratorGoldenTest, RecordsFromChosenStates) {
     struct Case {

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "generate_from.h"
 #include "problem_text.h"
 
 namespace mogran {
@@ -165,14 +166,6 @@ std::uint32_t SampleState(std::uint32_t i) {
 }
 
 constexpr std::uint32_t kSampleSets = 2000;
-
-DrillData GenerateFrom(std::uint32_t state, std::int32_t kind) {
-    DrillData data;
-    data.printInProgress = true;
-    data.random.RandomState = state;
-    GenerateProblemSet(data, kind);
-    return data;
-}
 
 // The first rule of its kind that a generated problem breaks, or nullptr.
 const char* BrokenRule(const KindRules& rules, const Problem& p) {
