@@ -12,9 +12,11 @@ public:
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-    // Stops and closes a sound still held, loads the file (relative to the working
-    // directory) and opens a device for it, then starts playback and returns at once.
-    // Throws AppError with the sound system's own text when loading or opening fails.
+    // Loads the file (relative to the working directory) and stops a sound still playing,
+    // then starts the new one and returns at once. A device open for the same sample
+    // format is reused (closing one takes the sound system about 100 ms); otherwise the
+    // held device is closed and one is opened for the file. Throws AppError with the sound
+    // system's own text when loading or opening fails; the player then holds no device.
     void Play(const std::string& fileName);
 
     // Stops and closes a held sound; nothing when none is held.
