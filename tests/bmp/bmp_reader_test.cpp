@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -54,20 +55,24 @@ TEST(ReadBmp, DecodesEveryEncoding) {
     }
 }
 
-// An 8-bit 2 x 2 picture with four colours: 14 + 40 + 16 bytes of headers and table, then
+// The 8-bit 2 x 2 sample with four colours: 14 + 40 + 16 bytes of headers and table, then
 // two rows of 4 bytes (2 pixels + 2 padding) at offset 70.
-BmpFile Base() {
-    BmpFile f;
-    f.bits = 8;
-    f.clrUsed = 4;
-    f.palette = {0x000000, 0x008000, 0xFF0000, 0x123456};
-    f.pixels = PackRows({{3, 1}, {2, 0}}, 8);
-    f.width = 2;
-    f.height = 2;
-    return f;
+const bmptest::Sample& BaseSample() {
+    static const bmptest::Sample base = [] {
+        for (const bmptest::Sample& sample : bmptest::EncodingSamples()) {
+            if (sample.name == "pal8")
+                return sample;
+        }
+        throw std::logic_error("no pal8 sample");
+    }();
+    return base;
 }
 
-const std::vector<std::uint32_t> kBasePixels = {0xFFFF0000, 0xFF000000, 0xFF123456, 0xFF008000};
+BmpFile Base() {
+    return BaseSample().file;
+}
+
+const std::vector<std::uint32_t> kBasePixels = BaseSample().expected;
 
 TEST(ReadBmp, LayoutVariants) {
     struct Case {
