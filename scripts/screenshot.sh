@@ -14,7 +14,7 @@ cleanup() {
 trap cleanup EXIT
 
 cp "$here"/media/*.bmp "$here"/media/*.wav "$work"/
-Xvfb "$display" -screen 0 640x520x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
+Xvfb -noreset "$display" -screen 0 640x520x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
 export DISPLAY="$display"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 

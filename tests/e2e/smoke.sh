@@ -30,7 +30,7 @@ cp "$media"/mascot.bmp "$media"/maru1.bmp "$media"/batu1.bmp \
    "$media"/maru1.wav "$media"/batu1.wav "$work"/
 
 # The server picks a free display number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -noreset -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break

@@ -1,4 +1,5 @@
 // The window's small parts: key codes, the error box and its guard, the input box.
+#include <new>
 #include <stdexcept>
 
 #include <QApplication>
@@ -95,7 +96,8 @@ void WindowPartsTest::guardCatchesAndReports_data() {
     QTest::addColumn<QString>("shown");
 
     QTest::newRow("AppError") << 0 << "'x' は整数ではありません.";
-    QTest::newRow("std::exception") << 1 << "bad thing.";
+    QTest::newRow("std::exception") << 1 << "原因不明のｴﾗｰ.";
+    QTest::newRow("out of memory") << 3 << "ﾒﾓﾘが不足しています.";
     QTest::newRow("anything else") << 2 << "原因不明のｴﾗｰ.";
 }
 
@@ -120,6 +122,8 @@ void WindowPartsTest::guardCatchesAndReports() {
                 throw mogran::AppError("'x' は整数ではありません");
             case 1:
                 throw std::runtime_error("bad thing");
+            case 3:
+                throw std::bad_alloc();
             default:
                 throw 42;
         }

@@ -1,20 +1,25 @@
 #include "error_box.h"
 
 #include <exception>
+#include <new>
 #include <utility>
 
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QWidget>
 
+#include "app_error.h"
 #include "app_identity.h"
 
 namespace mogran {
 
 namespace {
 
-// Shown when something that is not an exception object was thrown.
+// Shown for a failure that carries no message meant for the user: a library's own exception
+// (its text is a programmer's, often a type name) or something that is not an exception object.
 constexpr char kUnknownFailure[] = "原因不明のｴﾗｰ";
+// Shown when memory ran out; the program goes on with what it has.
+constexpr char kOutOfMemory[] = "ﾒﾓﾘが不足しています";
 
 ErrorBoxHook& Hook() {
     static ErrorBoxHook hook;
@@ -73,8 +78,10 @@ void RunGuarded(QWidget& window, const std::function<void()>& handler) {
     try {
         handler();
         return;
-    } catch (const std::exception& e) {
+    } catch (const AppError& e) {
         message = e.what();
+    } catch (const std::bad_alloc&) {
+        message = kOutOfMemory;
     } catch (...) {
         message = kUnknownFailure;
     }
