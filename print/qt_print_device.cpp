@@ -1,11 +1,6 @@
 #include "qt_print_device.h"
 
-#include <cmath>
-
-#include <QFont>
-#include <QFontMetrics>
 #include <QPageLayout>
-#include <QPen>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 
@@ -13,17 +8,6 @@
 #include "print_messages.h"
 
 namespace mogran {
-
-namespace {
-
-// The print face is asked for by its own name; this gothic face stands in for it here.
-constexpr const char* kSubstituteFace = "IPAGothic";
-
-}  // namespace
-
-int FontPixelHeight(int points, int dpiY) {
-    return static_cast<int>(std::lround(static_cast<double>(points) * dpiY / 72.0));
-}
 
 QtPrintDevice::QtPrintDevice(QWidget* dialogParent, DialogRunner runDialog)
     : dialogParent_(dialogParent), runDialog_(std::move(runDialog)) {
@@ -99,48 +83,32 @@ void QtPrintDevice::BeginJob() {
     if (!painter_.begin(&printer))
         throw AppError(kPrinterNotValidMessage);
 
-    QPen pen(Qt::black, 1, Qt::SolidLine);
-    pen.setCosmetic(true);
-    painter_.setPen(pen);
-    painter_.setBackgroundMode(Qt::OpaqueMode);
-    painter_.setBackground(QBrush(Qt::white, Qt::SolidPattern));
-    pen_ = QPoint(0, 0);
+    page_.emplace(painter_);
 }
 
 void QtPrintDevice::SetFont(const std::string& face, std::int32_t points) {
     RequireOpenJob();
-    const QString family = QString::fromStdString(face);
-    if (QFont::substitute(family) == family)
-        QFont::insertSubstitution(family, kSubstituteFace);
-    QFont font(family);
-    font.setPixelSize(FontPixelHeight(points, painter_.device()->logicalDpiY()));
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    painter_.setFont(font);
+    page_->SetFont(face, points, painter_.device()->logicalDpiY());
 }
 
 void QtPrintDevice::MoveTo(std::int32_t x, std::int32_t y) {
     RequireOpenJob();
-    pen_ = QPoint(x, y);
+    page_->MoveTo(x, y);
 }
 
 void QtPrintDevice::LineTo(std::int32_t x, std::int32_t y) {
     RequireOpenJob();
-    const QPoint to(x, y);
-    painter_.drawLine(pen_, to);
-    pen_ = to;
+    page_->LineTo(x, y);
 }
 
 void QtPrintDevice::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
     RequireOpenJob();
-    const QString line = QString::fromStdString(text);
-    const QFontMetrics metrics = painter_.fontMetrics();
-    painter_.drawText(QPoint(x, y + metrics.ascent()), line);
-    pen_ = QPoint(x + metrics.horizontalAdvance(line), y);
+    page_->TextOut(x, y, text);
 }
 
 void QtPrintDevice::EndJob() {
     RequireOpenJob();
+    page_.reset();
     const bool ended = painter_.end();
     if (!ended || Printer().printerState() == QPrinter::Error) {
         throw AppError(kPrinterNotValidMessage);

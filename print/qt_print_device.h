@@ -2,12 +2,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <QPainter>
-#include <QPoint>
 #include <QPrinter>
 #include <QString>
 
+#include "painter_page.h"
 #include "print_device.h"
 
 class QPrintDialog;
@@ -15,12 +16,9 @@ class QWidget;
 
 namespace mogran {
 
-// Character height in device pixels of a font of the given point size: points × dpi ÷ 72,
-// rounded to the nearest integer.
-int FontPixelHeight(int points, int dpiY);
-
-// The print operations over a QPrinter at the printer's own resolution. Each job is one
-// QPainter begin/end pair, so every page reaches the print system as a job of its own.
+// The print operations over a QPrinter at the printer's own resolution; the drawing itself
+// is PainterPage's. Each job is one QPainter begin/end pair, so every page reaches the print
+// system as a job of its own.
 class QtPrintDevice : public PrintDevice {
 public:
     // Shows the set-up dialog modally; returns its QDialog result.
@@ -57,7 +55,7 @@ private:
     DialogRunner runDialog_;
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
-    QPoint pen_;
+    std::optional<PainterPage> page_;
     bool printerChosen_ = false;
     bool toPdfFile_ = false;
 };
