@@ -1,0 +1,90 @@
+#include "pdf_worksheet_device.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+
+#include "app_error.h"
+#include "reproducible_pdf.h"
+#include "worksheet_layout.h"
+
+namespace mogran {
+
+namespace {
+
+// The page label stands this far right of the name box's left edge, on the line of "なまえ".
+constexpr std::int32_t kLabelInset = 100;
+
+}  // namespace
+
+PdfWorksheetDevice::PdfWorksheetDevice(const QPageSize& paper) : writer_(&buffer_) {
+    buffer_.open(QIODevice::WriteOnly);
+    writer_.setResolution(kResolution);
+    writer_.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer_.setCreator(QStringLiteral("mogran-worksheets"));
+}
+
+PdfWorksheetDevice::~PdfWorksheetDevice() {
+    if (painter_.isActive())
+        painter_.end();
+}
+
+PageExtent PdfWorksheetDevice::PageSize() {
+    return PageExtent{writer_.width(), writer_.height()};
+}
+
+void PdfWorksheetDevice::BeginJob() {
+    if (page_)
+        throw AppError("a page was begun while another was open");
+    if (!started_) {
+        if (!painter_.begin(&writer_))
+            throw AppError("the PDF could not be started");
+        started_ = true;
+    } else if (!writer_.newPage()) {
+        throw AppError("no new page could be added to the PDF");
+    }
+    page_.emplace(painter_);
+}
+
+void PdfWorksheetDevice::RequireOpenPage() const {
+    if (!page_)
+        throw AppError("a page was drawn on while none was open");
+}
+
+void PdfWorksheetDevice::SetFont(const std::string& face, std::int32_t points) {
+    RequireOpenPage();
+    page_->SetFont(face, points, kResolution);
+}
+
+void PdfWorksheetDevice::MoveTo(std::int32_t x, std::int32_t y) {
+    RequireOpenPage();
+    page_->MoveTo(x, y);
+}
+
+void PdfWorksheetDevice::LineTo(std::int32_t x, std::int32_t y) {
+    RequireOpenPage();
+    page_->LineTo(x, y);
+}
+
+void PdfWorksheetDevice::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
+    RequireOpenPage();
+    page_->TextOut(x, y, text);
+}
+
+void PdfWorksheetDevice::EndJob() {
+    RequireOpenPage();
+    if (!label_.empty()) {
+        const WorksheetLayout layout = MakeWorksheetLayout(PageSize(), 0);
+        page_->TextOut(kPageMargin + kLabelInset, layout.BoxTop + 20, label_);
+    }
+    page_.reset();
+}
+
+std::string PdfWorksheetDevice::Finish() {
+    if (page_ || !started_ || !painter_.end())
+        throw AppError("the PDF could not be finished");
+    std::string pdf = buffer_.data().toStdString();
+    RemoveCreationDate(pdf);
+    return pdf;
+}
+
+}  // namespace mogran
