@@ -5,8 +5,10 @@
 #include <QBrush>
 #include <QFont>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <QRectF>
 
 namespace mogran {
 
@@ -50,11 +52,31 @@ void PainterPage::LineTo(std::int32_t x, std::int32_t y) {
     pen_ = to;
 }
 
+// The words of a line are drawn one by one and its spaces are left as gaps. A drawn space
+// glyph would reach the PDF's text as a TAB: the embedded font's character map is read back
+// from its lowest code, and the gothic face maps TAB to its space glyph too. Readers take a
+// gap of half a character for the space it is.
 void PainterPage::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
     const QString line = QString::fromStdString(text);
-    const QFontMetrics metrics = painter_.fontMetrics();
-    painter_.drawText(QPoint(x, y + metrics.ascent()), line);
-    pen_ = QPoint(x + metrics.horizontalAdvance(line), y);
+    const QFontMetricsF metrics(painter_.font(), painter_.device());
+    const QPointF baseline(x, y + QFontMetrics(painter_.font(), painter_.device()).ascent());
+    painter_.fillRect(QRectF(baseline.x(), baseline.y() - metrics.ascent(),
+                             metrics.horizontalAdvance(line), metrics.ascent() + metrics.descent()),
+                      painter_.background());
+    painter_.setBackgroundMode(Qt::TransparentMode);
+    qsizetype start = 0;
+    while (start < line.size()) {
+        qsizetype end = line.indexOf(QLatin1Char(' '), start);
+        if (end < 0)
+            end = line.size();
+        if (end > start) {
+            const qreal offset = metrics.horizontalAdvance(line.left(start));
+            painter_.drawText(baseline + QPointF(offset, 0), line.mid(start, end - start));
+        }
+        start = end + 1;
+    }
+    painter_.setBackgroundMode(Qt::OpaqueMode);
+    pen_ = QPoint(x + painter_.fontMetrics().horizontalAdvance(line), y);
 }
 
 }  // namespace mogran
