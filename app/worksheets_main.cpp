@@ -63,17 +63,17 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "seed %u\n", job.firstState);
     }
 
-    // Fonts need the GUI application; nothing is ever shown, so no display is needed.
-    int qtArgc = 3;
-    char name[] = "mogran-worksheets", platform[] = "-platform", offscreen[] = "offscreen";
-    char* qtArgv[] = {name, platform, offscreen, nullptr};
-    QGuiApplication app(qtArgc, qtArgv);
-
     const bool progress = isatty(STDERR_FILENO) == 1 &&
                           job.sets * mogran::PagesPerSet(job.count) > kQuietPages;
     try {
-        mogran::WriteClassWorksheets(job, QString::fromLocal8Bit(options.output.c_str()),
-                                     progress ? ShowProgress : mogran::WorksheetsProgress{});
+        mogran::WorksheetsFile file(QString::fromLocal8Bit(options.output.c_str()));
+        // Fonts need the GUI application; nothing is shown, so no display is needed.
+        int qtArgc = 3;
+        char name[] = "mogran-worksheets", platform[] = "-platform", offscreen[] = "offscreen";
+        char* qtArgv[] = {name, platform, offscreen, nullptr};
+        const QGuiApplication app(qtArgc, qtArgv);
+        file.Commit(mogran::DrawClassWorksheets(
+            job, progress ? ShowProgress : mogran::WorksheetsProgress{}));
     } catch (const mogran::AppError& e) {
         std::fprintf(stderr, "mogran-worksheets: %s\n", e.what());
         return kFailure;

@@ -1,7 +1,5 @@
 #include "class_worksheets.h"
 
-#include <QSaveFile>
-
 #include "app_error.h"
 #include "drill_data.h"
 #include "generator.h"
@@ -31,19 +29,19 @@ std::string DrawClassWorksheets(const ClassWorksheets& job, const WorksheetsProg
     return device.Finish();
 }
 
-void WriteClassWorksheets(const ClassWorksheets& job, const QString& path,
-                          const WorksheetsProgress& progress) {
-    QSaveFile file(path);
-    const auto fail = [&file, &path]() {
-        throw AppError("cannot write " + path.toStdString() + ": " +
-                       file.errorString().toStdString());
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        fail();
-    const std::string pdf = DrawClassWorksheets(job, progress);
-    const auto size = static_cast<qint64>(pdf.size());
-    if (file.write(pdf.data(), size) != size || !file.commit())
-        fail();
+WorksheetsFile::WorksheetsFile(const QString& path) : path_(path), file_(path) {
+    if (!file_.open(QIODevice::WriteOnly))
+        Fail();
+}
+
+void WorksheetsFile::Commit(const std::string& bytes) {
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file_.write(bytes.data(), size) != size || !file_.commit())
+        Fail();
+}
+
+void WorksheetsFile::Fail() const {
+    throw AppError("cannot write " + path_.toStdString() + ": " + file_.errorString().toStdString());
 }
 
 }  // namespace mogran

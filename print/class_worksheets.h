@@ -5,6 +5,7 @@
 #include <string>
 
 #include <QPageSize>
+#include <QSaveFile>
 #include <QString>
 
 namespace mogran {
@@ -29,10 +30,21 @@ using WorksheetsProgress = std::function<void(std::int32_t done, std::int32_t to
 // set, every page of set i shows "No.i" in its name box. Throws AppError.
 std::string DrawClassWorksheets(const ClassWorksheets& job, const WorksheetsProgress& progress);
 
-// Writes the worksheets to path through a temporary file beside it that is renamed over
-// path at the end; on any failure nothing is left behind. Fails before drawing when the
-// temporary file cannot be made. Throws AppError naming the path.
-void WriteClassWorksheets(const ClassWorksheets& job, const QString& path,
-                          const WorksheetsProgress& progress);
+// The destination of the worksheets: a temporary file beside path, made at once, that is
+// renamed over path by Commit. Dropped without Commit, it leaves nothing behind.
+class WorksheetsFile {
+public:
+    // Throws AppError naming the path when the temporary file cannot be made.
+    explicit WorksheetsFile(const QString& path);
+
+    // Writes the bytes and puts the file in place. Throws AppError naming the path.
+    void Commit(const std::string& bytes);
+
+private:
+    [[noreturn]] void Fail() const;
+
+    QString path_;
+    QSaveFile file_;
+};
 
 }  // namespace mogran

@@ -14,7 +14,7 @@ packages=(
   # Japanese gothic faces
   fonts-ipafont-gothic fontconfig
   # end-to-end checks: X server, window tools, private print scheduler, PDF text
-  xvfb xauth x11-utils xdotool cups cups-client cups-filters poppler-utils
+  xvfb xauth x11-utils xdotool cups cups-client cups-filters poppler-utils ghostscript
   # desktop metadata validation
   appstream desktop-file-utils
 )
