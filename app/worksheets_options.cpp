@@ -89,7 +89,10 @@ std::string WorksheetsUsage() {
 
 Writes worksheets for a whole class into one PDF: for each set its problem sheets, then
 its answer sheets, 20 problems a page.
-  --kind K        problem kind, 1 to 8 as in the drill's kind list (default 1)
+  --kind K        problem kind, 1 to 8 as in the drill's kind list (default 1):
+                  1 たしざんだけ(１けた)  2 ひきざんだけ(10まで)  3 ひきざんだけ(20まで)
+                  4 たしざん・ひきざん   5 かけざん入り         6 わりざん入り
+                  7 かけざん・わりざん   8 かっこつき
   --count N       problems per set, 1 to 100 (default 100)
   --sets S        number of sets, 1 to 200 (default 1); with more than one, every page
                   shows "No.i" in the name box so answer sheets match the pupils' sheets
@@ -104,7 +107,7 @@ Print it with: lp FILE.pdf
 
 クラス全員ぶんのプリントを一つのPDFにします。組ごとに、もんだいのページのあとに
 こたえのページがつづきます（1ページ20もん）。
-  --kind K        もんだいのしゅるい 1～8（ドリルの並び順、ふつうは 1）
+  --kind K        もんだいのしゅるい 1～8（上の番号、ドリルの並び順。ふつうは 1）
   --count N       1組のもんだいすう 1～100（ふつうは 100）
   --sets S        組のかず 1～200（ふつうは 1）。2組以上のときは、なまえの枠に
                   「No.番号」が入り、こたえのページと照らし合わせられます

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds a Release tree (build-bench) and runs every figure: problem generation per kind,
-# start-up time and memory, answer feedback and worksheet printing. Prints each tool's own
-# output, then a short table.
+# start-up time and memory, answer feedback, worksheet printing and a class's worksheets as
+# one PDF. Prints each tool's own output, then a short table.
 # usage: bench/run-all.sh [build folder]
 set -euo pipefail
 
@@ -10,7 +10,8 @@ build="${1:-$here/build-bench}"
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DMOGRAN_WITH_BENCH=ON -DMOGRAN_WITH_TESTS=ON -DMOGRAN_SANITIZE=OFF >/dev/null
-cmake --build "$build" -j2 --target bench_generator bench_feedback mogran print_e2e
+cmake --build "$build" -j2 --target bench_generator bench_feedback mogran print_e2e \
+    mogran-worksheets
 
 log="$(mktemp -d)"
 trap 'rm -rf "$log"' EXIT
@@ -31,6 +32,9 @@ bash "$here/bench/print.sh" "$build/tests/print/print_e2e" 10 | tee "$log/print.
 value() { sed -n "s/^$2: //p" "$1"; }
 feedback() { sed -n "s/^$1 .*handler median \([0-9]*\) us, p90 \([0-9]*\) us;.*/\1 \/ \2/p" "$log/feedback.txt"; }
 
+echo "== worksheets for a class"
+bash "$here/bench/worksheets.sh" "$build/app/mogran-worksheets" 10 | tee "$log/worksheets.txt"
+
 echo
 echo "== summary"
 printf '%-46s %s\n' "figure" "measured"
@@ -43,3 +47,6 @@ printf '%-46s %s MB\n' "resident memory after start-up, median" "$(value "$log/s
 printf '%-46s %s us\n' "Enter, right answer: median / p90" "$(feedback right)"
 printf '%-46s %s us\n' "Enter, wrong answer: median / p90" "$(feedback wrong)"
 printf '%-46s %s ms\n' "print 100 problems (10 jobs), median" "$(value "$log/print.txt" "median ms")"
+printf '%-46s %s ms\n' "class PDF, 400 pages, median" "$(value "$log/worksheets.txt" "median ms")"
+printf '%-46s %s\n' "class PDF, pages per second" "$(value "$log/worksheets.txt" "pages per second")"
+printf '%-46s %s\n' "class PDF, bytes per page" "$(value "$log/worksheets.txt" "bytes per page")"

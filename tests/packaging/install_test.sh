@@ -12,6 +12,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 app_id=jp.mogran.Mogran
 [ -x "$prefix/bin/mogran" ] || fail "program not installed"
+[ -x "$prefix/bin/mogran-worksheets" ] || fail "worksheet tool not installed"
 for f in mascot.bmp maru1.bmp batu1.bmp maru1.wav batu1.wav; do
     cmp -s "$source/media/$f" "$prefix/share/mogran/media/$f" || fail "media file $f missing or different"
 done
