@@ -16,17 +16,17 @@ namespace {
 
 constexpr int kFailure = 1;
 constexpr int kUsageError = 2;
-// Progress is shown on a terminal when a document has more pages than this.
+// Progress is shown when stderr is a terminal and the document has more pages than this.
 constexpr std::int32_t kQuietPages = 20;
 
 QPageSize PageSizeOf(mogran::Paper paper) {
     switch (paper) {
-    case mogran::Paper::B5:
-        return QPageSize(QPageSize::JisB5);
-    case mogran::Paper::Letter:
-        return QPageSize(QPageSize::Letter);
-    case mogran::Paper::A4:
-        break;
+        case mogran::Paper::B5:
+            return QPageSize(QPageSize::JisB5);
+        case mogran::Paper::Letter:
+            return QPageSize(QPageSize::Letter);
+        case mogran::Paper::A4:
+            break;
     }
     return QPageSize(QPageSize::A4);
 }
@@ -63,8 +63,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "seed %u\n", job.firstState);
     }
 
-    const bool progress = isatty(STDERR_FILENO) == 1 &&
-                          job.sets * mogran::PagesPerSet(job.count) > kQuietPages;
+    const bool progress =
+        isatty(STDERR_FILENO) == 1 && job.sets * mogran::PagesPerSet(job.count) > kQuietPages;
     try {
         mogran::WorksheetsFile file(QString::fromLocal8Bit(options.output.c_str()));
         // Fonts need the GUI application; nothing is shown, so no display is needed.

@@ -14,10 +14,10 @@ enum class Paper { A4, B5, Letter };
 // What mogran-worksheets was asked to make.
 struct WorksheetsOptions {
     bool help = false;
-    std::int32_t kind = 1;                // problem kind 1..8
-    std::int32_t count = 100;             // problems per set, 1..100
-    std::int32_t sets = 1;                // sets, 1..200
-    std::optional<std::uint32_t> seed;    // random state of the first set; none: the clock's
+    std::int32_t kind = 1;              // problem kind 1..8
+    std::int32_t count = 100;           // problems per set, 1..100
+    std::int32_t sets = 1;              // sets, 1..200
+    std::optional<std::uint32_t> seed;  // random state of the first set; none: the clock's
     Paper paper = Paper::A4;
     std::string output;
 };

@@ -41,7 +41,8 @@ void WorksheetsFile::Commit(const std::string& bytes) {
 }
 
 void WorksheetsFile::Fail() const {
-    throw AppError("cannot write " + path_.toStdString() + ": " + file_.errorString().toStdString());
+    throw AppError("cannot write " + path_.toStdString() + ": " +
+                   file_.errorString().toStdString());
 }
 
 }  // namespace mogran
