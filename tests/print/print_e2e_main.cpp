@@ -32,8 +32,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 int Fail(const QString& why) {
-    std::fprintf(stderr, "FAIL: %s\n", qPrintable(why));
-    return 1;
+    return std::fprintf(stderr, "FAIL: %s\n", qPrintable(why)), 1;
 }
 
 // The real window's busy state, with dialog 1 closed by its close box and dialog 2 confirmed.
@@ -46,10 +45,10 @@ struct ConfirmingPrompts : QtPrintPrompts {
 
 // Keeps the printer as it is, and notes how many clock readings came before printing.
 struct KeepingSetupDialog : PrinterSetupDialog {
-    explicit KeepingSetupDialog(const std::vector<std::uint32_t>& r) : readings(r) {}
-    bool Run(QPrinter&) override { return before = readings.size(), false; }
-    const std::vector<std::uint32_t>& readings;
-    std::size_t before = 0;
+    explicit KeepingSetupDialog(const int& r) : reads(r) {}
+    bool Run(QPrinter&) override { return before = reads, false; }
+    const int& reads;
+    int before = 0;
 };
 
 struct Word {
@@ -84,34 +83,28 @@ int Run(const QDir& spool, int count, bool refused) {
     TForm1 form;
     form.show();
     DrillData& data = form.Data();
-    std::vector<std::uint32_t> readings;  // every clock reading, to rebuild the printed set
-    data.random.SetClock([&readings] {
-        const TimeOfDay t{10, 15, static_cast<int>(readings.size()) % 60, 37};
-        readings.push_back(((t.hour * 60 + t.minute) * 60 + t.second) * 1000 + t.millisecond);
-        return t;
-    });
-    const bool fixed = count != 100;
+    int reads = 0;  // reading k of the clock gives 10:15:k.037, to rebuild the printed set
+    data.random.SetClock([&reads] { return TimeOfDay{10, 15, reads++, 37}; });
     data.state.Kind = kWithParentheses;
-    data.state.CountFixed = ToFlag(fixed);
+    data.state.CountFixed = ToFlag(count != 100);
     data.state.TotalCount = count;
-    form.SetCheckBox1Ticked(fixed);
+    form.SetCheckBox1Ticked(count != 100);
     auto prompts = std::make_unique<ConfirmingPrompts>(form);
-    auto setup = std::make_unique<KeepingSetupDialog>(readings);
+    auto setup = std::make_unique<KeepingSetupDialog>(reads);
     const ConfirmingPrompts& asked = *prompts;
     const KeepingSetupDialog& dialog = *setup;
     InstallWorksheetPrinting(form, std::move(prompts), std::move(setup));
 
     const QStringList before = spool.entryList({"d*-001"}, QDir::Files, QDir::Name);
     form.BitBtn1->click();
-    const auto elapsed = Clock::now() - asked.confirmed;
-    QStringList jobs = spool.entryList({"d*-001"}, QDir::Files, QDir::Name);
-    jobs = jobs.mid(static_cast<int>(before.size()));
+    const std::chrono::duration<double, std::milli> ms = Clock::now() - asked.confirmed;
+    const QStringList jobs =
+        spool.entryList({"d*-001"}, QDir::Files, QDir::Name).mid(before.size());
 
     if (data.printInProgress || data.state.CurrentNo != 1 ||
         form.Text(DisplayField::Edit6) != "こたえをいれてリターン。")
         return Fail("no fresh set after the print");
-    const QStringList wanted = {QString::fromUtf8(kPrinterNotValidMessage) + "."};
-    if (errors != (refused ? wanted : QStringList{}))
+    if (errors != (refused ? QStringList{QString(kPrinterNotValidMessage) + "."} : QStringList{}))
         return Fail("error boxes: " + errors.join(" / "));
     QPrinter printer(QPrinter::HighResolution);  // the default printer, kept by the dialog
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -121,7 +114,7 @@ int Run(const QDir& spool, int count, bool refused) {
         return Fail(QString::number(jobs.size()) + " jobs spooled");
 
     DrillData printed;  // seeded by the first clock reading after the set-up dialog
-    printed.random.RandomState = readings.at(dialog.before);
+    printed.random.RandomState = (10 * 3600 + 15 * 60 + dialog.before) * 1000 + 37;
     printed.printInProgress = true;
     printed.state = data.state;
     GenerateProblemSet(printed, kWithParentheses);
@@ -129,26 +122,25 @@ int Run(const QDir& spool, int count, bool refused) {
         return Fail("the screen shows the printed set");
     for (int k = 0; k < jobs.size(); ++k) {
         const std::vector<Word> words = SpooledWords(spool.filePath(jobs[k]));
-        const auto at = [&](const QString& text, int x, int y) {
+        const auto at = [&](const QString& text, int x, int y) -> const Word* {
             const QPointF p = origin + QPointF(x, y) * 72.0 / printer.resolution();
-            for (const Word& w : words) {
-                if (w.text == text && std::abs(w.x - p.x()) < 1 && std::abs(w.y - p.y()) < 1)
-                    return &w;
-            }
-            return static_cast<const Word*>(nullptr);
+            const auto w = std::find_if(words.begin(), words.end(), [&](const Word& w) {
+                return w.text == text && std::abs(w.x - p.x()) < 1 && std::abs(w.y - p.y()) < 1;
+            });
+            return w == words.end() ? nullptr : &*w;
         };
         const QString job = QStringLiteral("job %1: ").arg(k + 1);
-        if (!at("なまえ", layout.RightColumnX, layout.BoxTop + 20))
-            return Fail(job + "no name label in its place");
         const int first = 20 * (k % layout.PageCount) + 1, last = std::min(first + 19, count);
-        if (words.size() != static_cast<std::size_t>(1 + 2 * (last - first + 1)))
-            return Fail(job + QString::number(words.size()) + " words");
+        if (!at("なまえ", layout.RightColumnX, layout.BoxTop + 20) ||
+            words.size() != static_cast<std::size_t>(1 + 2 * (last - first + 1)))
+            return Fail(job + "no name label in its place, or other words than the problems'");
         for (int n = first; n <= last; ++n) {
             const Problem& problem = printed.problemSet[n];
             const Word* text = at(QString::fromStdString(ProblemText(problem)),
                                   n % 2 ? kPageMargin : layout.RightColumnX,
                                   layout.RowHeight * ((n - first) / 2 + 2));
-            const QString equals = k < layout.PageCount ? "＝" : "＝" + QString::number(problem.Answer);
+            const QString equals =
+                k < layout.PageCount ? "＝" : "＝" + QString::number(problem.Answer);
             const auto after = [&](const Word& w) {
                 return w.text == equals && std::abs(w.y - text->y) < 0.5 && w.x > text->xMax;
             };
@@ -156,9 +148,8 @@ int Run(const QDir& spool, int count, bool refused) {
                 return Fail(job + "problem " + QString::number(n) + " missing or misplaced");
         }
     }
-    std::printf("printed %d problems in %lld jobs: %.1f ms from the confirmation to the last job\n",
-                count, static_cast<long long>(jobs.size()),
-                std::chrono::duration<double, std::milli>(elapsed).count());
+    std::printf("printed %d problems in %d jobs: %.1f ms from the confirmation to the last job\n",
+                count, static_cast<int>(jobs.size()), ms.count());
     return 0;
 }
 
@@ -168,7 +159,5 @@ int Run(const QDir& spool, int count, bool refused) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 3)
-        return std::fprintf(stderr, "usage: print_e2e <spool folder> <count> [refused]\n"), 2;
-    return mogran::Run(QDir(args[1]), args[2].toInt(), args.size() > 3);
+    return mogran::Run(QDir(args.value(1)), args.value(2).toInt(), args.size() > 3);
 }

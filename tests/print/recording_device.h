@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -9,52 +10,40 @@
 
 namespace mogran::testing {
 
-// Records every call as one line ("line 4561 275", "text 200 1102 1＋0＋0 ＝"). The call of
-// `failingOp` numbered `failingCall` (from 0) throws the printer error instead.
+// Counts the calls of each operation and keeps the drawing of each job as lines of text
+// ("line 4561 275", "text 200 1102 1＋0＋0 ＝"). The call of `failingOp` numbered
+// `failingCall` (from 0) throws the printer error instead.
 class RecordingDevice : public PrintDevice {
 public:
     std::string failingOp;
     int failingCall = 0;
-    std::vector<std::string> calls;
+    std::map<std::string, int> calls;
+    std::vector<std::vector<std::string>> jobs;
 
-    bool SetupDialog() override { return Record("setup"), true; }
-    PageExtent PageSize() override { return Record("size"), PageExtent{4761, 6814}; }
-    void BeginJob() override { Record("begin"); }
+    bool SetupDialog() override { return Call("setup"), true; }
+    PageExtent PageSize() override { return Call("size"), PageExtent{4761, 6814}; }
+    void BeginJob() override { Call("begin"), jobs.emplace_back(); }
     void SetFont(const std::string& face, std::int32_t pt) override {
-        Record("font " + face + " " + std::to_string(pt));
+        Draw("font", face + " " + std::to_string(pt));
     }
-    void MoveTo(std::int32_t x, std::int32_t y) override { Record("move", x, y); }
-    void LineTo(std::int32_t x, std::int32_t y) override { Record("line", x, y); }
+    void MoveTo(std::int32_t x, std::int32_t y) override { Draw("move", At(x, y)); }
+    void LineTo(std::int32_t x, std::int32_t y) override { Draw("line", At(x, y)); }
     void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override {
-        Record("text", x, y, " " + text);
+        Draw("text", At(x, y) + " " + text);
     }
-    void EndJob() override { Record("end"); }
-
-    int Count(const std::string& op) const {
-        int n = 0;
-        for (const std::string& c : calls)
-            n += c == op ? 1 : 0;
-        return n;
-    }
-
-    // The calls between each "begin" and its "end", one list per job.
-    std::vector<std::vector<std::string>> Jobs() const {
-        std::vector<std::vector<std::string>> jobs;
-        for (const std::string& c : calls) {
-            if (c == "begin")
-                jobs.emplace_back();
-            else if (c != "end" && c != "size" && c != "setup")
-                jobs.back().push_back(c);
-        }
-        return jobs;
-    }
+    void EndJob() override { Call("end"); }
 
 private:
-    void Record(const std::string& op, int x = -1, int y = -1, const std::string& text = "") {
-        if (op == failingOp && Count(op) == failingCall)
+    void Call(const std::string& op) {
+        if (op == failingOp && calls[op] == failingCall)
             throw AppError(kPrinterNotValidMessage);
-        calls.push_back(x < 0 ? op : op + " " + std::to_string(x) + " " + std::to_string(y) + text);
+        ++calls[op];
     }
+    void Draw(const std::string& op, const std::string& what) {
+        Call(op);
+        jobs.back().push_back(op + " " + what);
+    }
+    static std::string At(int x, int y) { return std::to_string(x) + " " + std::to_string(y); }
 };
 
 }  // namespace mogran::testing

@@ -23,7 +23,7 @@ ProblemSet NumberedSet() {
 // (4,561, 826), its label at (2,380, 295), columns at x 200 and 2,380, rows at y 1,102 … 6,061.
 TEST(WorksheetLayoutTest, PagesOfTheWorkedExampleForEachCount) {
     const std::vector<std::string> box = {"font ＭＳゴシック 20", "move 200 275", "line 4561 275",
-                                          "line 4561 826",         "line 200 826", "line 200 275",
+                                          "line 4561 826",        "line 200 826", "line 200 275",
                                           "text 2380 295 なまえ"};
     const std::vector<int> rowY = {1102, 1653, 2204, 2755, 3306, 3857, 4408, 4959, 5510, 6061};
     struct Case {
@@ -34,9 +34,9 @@ TEST(WorksheetLayoutTest, PagesOfTheWorkedExampleForEachCount) {
         SCOPED_TRACE("count " + std::to_string(c.count));
         testing::RecordingDevice device;
         PrintWorksheets(NumberedSet(), c.count, device);
-        const auto jobs = device.Jobs();
+        const auto& jobs = device.jobs;
         ASSERT_EQ(jobs.size(), 2u * c.pagesPerPass);
-        EXPECT_EQ(device.Count("size"), 1);
+        EXPECT_EQ(device.calls["size"], 1);
         for (std::size_t k = 0; k < jobs.size(); ++k) {
             const int first = 20 * static_cast<int>(k % c.pagesPerPass) + 1;
             std::vector<std::string> page = box;
