@@ -45,11 +45,12 @@ InputBlockScope::InputBlockScope(QWidget& window) : window_(&window) {
 }
 
 InputBlockScope::~InputBlockScope() {
-    // Input that arrived while busy (held back by the repaints in between) is thrown away
-    // here, so that no click made during printing starts a set or a print afterwards.
-    QCoreApplication::processEvents();
     QApplication::restoreOverrideCursor();
     qApp->removeEventFilter(this);
+}
+
+void InputBlockScope::DiscardPendingInput() {
+    QCoreApplication::processEvents();
 }
 
 bool InputBlockScope::eventFilter(QObject* watched, QEvent* event) {

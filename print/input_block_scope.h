@@ -17,6 +17,10 @@ public:
     InputBlockScope(const InputBlockScope&) = delete;
     InputBlockScope& operator=(const InputBlockScope&) = delete;
 
+    // Lets every pending event through the block, so that input made while busy (held back
+    // by the repaints in between) is thrown away rather than acted on once the scope ends.
+    void DiscardPendingInput();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

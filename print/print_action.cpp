@@ -21,17 +21,6 @@ void Finish(DrillSession& session) {
     session.StartFreshSet();
 }
 
-class BusyScope {
-public:
-    explicit BusyScope(PrintPrompts& prompts) : prompts_(prompts) { prompts_.BeginBusy(); }
-    ~BusyScope() { prompts_.EndBusy(); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    PrintPrompts& prompts_;
-};
-
 }  // namespace
 
 void BitBtn1Click(DrillSession& session, PrintPrompts& prompts, PrintDevice& device) {
@@ -42,7 +31,7 @@ void BitBtn1Click(DrillSession& session, PrintPrompts& prompts, PrintDevice& dev
 
     device.SetupDialog();  // Cancel keeps the printer that was current
 
-    const BusyScope busy(prompts);
+    prompts.BeginBusy();
     DrillData& data = session.Data();
     std::exception_ptr printError;
     try {
@@ -56,16 +45,16 @@ void BitBtn1Click(DrillSession& session, PrintPrompts& prompts, PrintDevice& dev
         printError = std::current_exception();
     }
 
-    if (!printError) {
-        Finish(session);
-        return;
-    }
-    // Leave the drill usable after a failed print; the print error is the one to report.
+    // The drill is left usable after a failed print too; the print error is the one to report.
     try {
         Finish(session);
     } catch (...) {
+        if (!printError)
+            printError = std::current_exception();
     }
-    std::rethrow_exception(printError);
+    prompts.EndBusy();
+    if (printError)
+        std::rethrow_exception(printError);
 }
 
 }  // namespace mogran

@@ -30,7 +30,8 @@ public:
     // Paints the window now, so that the message line is visible before pages go out.
     virtual void FlushDisplay() = 0;
 
-    // From BeginBusy to EndBusy the window takes no user input and shows a busy cursor.
+    // From BeginBusy to EndBusy the window takes no user input and shows a busy cursor;
+    // EndBusy throws away the input made meanwhile.
     virtual void BeginBusy() = 0;
     virtual void EndBusy() = 0;
 };

@@ -1,7 +1,8 @@
 #include "qt_print_device.h"
 
+#include <cups/cups.h>
+
 #include <QPageLayout>
-#include <QPrintDialog>
 #include <QPrinterInfo>
 
 #include "app_error.h"
@@ -9,11 +10,18 @@
 
 namespace mogran {
 
-QtPrintDevice::QtPrintDevice(QWidget* dialogParent, DialogRunner runDialog)
-    : dialogParent_(dialogParent), runDialog_(std::move(runDialog)) {
-    if (!runDialog_)
-        runDialog_ = [](QPrintDialog& dialog) { return dialog.exec(); };
+namespace {
+
+// Qt hands the finished document to the print scheduler while the painter ends, on this
+// thread, and keeps the scheduler's answer to itself; that answer is still the print
+// library's last status here. A queue that refuses jobs answers with an error.
+bool SchedulerTookJob() {
+    return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
 }
+
+}  // namespace
+
+QtPrintDevice::QtPrintDevice(PrinterSetupDialog& setupDialog) : setupDialog_(setupDialog) {}
 
 QtPrintDevice::~QtPrintDevice() {
     if (painter_.isActive())
@@ -26,17 +34,7 @@ QPrinter& QtPrintDevice::Printer() {
     return *printer_;
 }
 
-void QtPrintDevice::PrintToPdfFile(const QString& path, int dpi) {
-    Printer().setOutputFormat(QPrinter::PdfFormat);
-    Printer().setOutputFileName(path);
-    Printer().setResolution(dpi);
-    toPdfFile_ = true;
-    printerChosen_ = true;
-}
-
 bool QtPrintDevice::PrinterUsable() {
-    if (toPdfFile_)
-        return true;
     QPrinter& printer = Printer();
     if (printer.outputFormat() != QPrinter::NativeFormat || printer.printerName().isEmpty()) {
         return false;
@@ -50,13 +48,9 @@ void QtPrintDevice::RequireOpenJob() const {
 }
 
 bool QtPrintDevice::SetupDialog() {
-    if (!printerChosen_ && !toPdfFile_ && QPrinterInfo::availablePrinterNames().isEmpty()) {
+    if (!printerChosen_ && QPrinterInfo::availablePrinterNames().isEmpty())
         throw AppError(kNoDefaultPrinterMessage);
-    }
-    QPrintDialog dialog(&Printer(), dialogParent_);
-    dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
-    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
-    const bool accepted = runDialog_(dialog) == QDialog::Accepted;
+    const bool accepted = setupDialog_.Run(Printer());
     if (accepted) {
         if (painter_.isActive())
             throw AppError(kPrintingMessage);
@@ -110,7 +104,8 @@ void QtPrintDevice::EndJob() {
     RequireOpenJob();
     page_.reset();
     const bool ended = painter_.end();
-    if (!ended || Printer().printerState() == QPrinter::Error) {
+    // A page that does not reach the print queue is reported, never lost without a word.
+    if (!ended || Printer().printerState() == QPrinter::Error || !SchedulerTookJob()) {
         throw AppError(kPrinterNotValidMessage);
     }
 }

@@ -1,18 +1,14 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <optional>
 
 #include <QPainter>
 #include <QPrinter>
-#include <QString>
 
 #include "painter_page.h"
 #include "print_device.h"
-
-class QPrintDialog;
-class QWidget;
+#include "printer_setup_dialog.h"
 
 namespace mogran {
 
@@ -21,10 +17,8 @@ namespace mogran {
 // system as a job of its own.
 class QtPrintDevice : public PrintDevice {
 public:
-    // Shows the set-up dialog modally; returns its QDialog result.
-    using DialogRunner = std::function<int(QPrintDialog&)>;
-
-    explicit QtPrintDevice(QWidget* dialogParent = nullptr, DialogRunner runDialog = {});
+    // The dialog must outlive the device.
+    explicit QtPrintDevice(PrinterSetupDialog& setupDialog);
     ~QtPrintDevice() override;
     QtPrintDevice(const QtPrintDevice&) = delete;
     QtPrintDevice& operator=(const QtPrintDevice&) = delete;
@@ -38,26 +32,17 @@ public:
     void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override;
     void EndJob() override;
 
-    // Sends every job into this PDF file at the given resolution instead of a print queue
-    // (each job overwrites the file). Used where no print system is at hand.
-    void PrintToPdfFile(const QString& path, int dpi);
-
+private:
     // The printer in use; made on first use from the system's default printer.
     QPrinter& Printer();
-    // The painter of the open job (inactive between jobs).
-    const QPainter& Painter() const { return painter_; }
-
-private:
     bool PrinterUsable();
     void RequireOpenJob() const;
 
-    QWidget* dialogParent_;
-    DialogRunner runDialog_;
+    PrinterSetupDialog& setupDialog_;
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
     std::optional<PainterPage> page_;
     bool printerChosen_ = false;
-    bool toPdfFile_ = false;
 };
 
 }  // namespace mogran

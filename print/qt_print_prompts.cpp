@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -56,9 +57,8 @@ struct Answer {
     int result;
 };
 
-int Run(ConfirmationBox& box, const QtPrintPrompts::BoxRunner& runBox,
-        std::initializer_list<Answer> answers) {
-    runBox(box);
+int Run(ConfirmationBox& box, std::initializer_list<Answer> answers) {
+    box.exec();
     if (box.ClosedByFrame())
         return kModalCancel;
     for (const Answer& a : answers) {
@@ -70,11 +70,7 @@ int Run(ConfirmationBox& box, const QtPrintPrompts::BoxRunner& runBox,
 
 }  // namespace
 
-QtPrintPrompts::QtPrintPrompts(QWidget& window, BoxRunner runBox)
-    : window_(&window), runBox_(std::move(runBox)) {
-    if (!runBox_)
-        runBox_ = [](QMessageBox& box) { box.exec(); };
-}
+QtPrintPrompts::QtPrintPrompts(QWidget& window) : window_(&window) {}
 
 QtPrintPrompts::~QtPrintPrompts() = default;
 
@@ -83,7 +79,7 @@ int QtPrintPrompts::ShowDialog1() {
     QPushButton* ok = box.AddButton(QStringLiteral("OK"));
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
-    return Run(box, runBox_, {{ok, kModalOk}});
+    return Run(box, {{ok, kModalOk}});
 }
 
 int QtPrintPrompts::ShowDialog2() {
@@ -92,7 +88,7 @@ int QtPrintPrompts::ShowDialog2() {
     QPushButton* no = box.AddButton(QStringLiteral("いいえ(&N)"));
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
-    return Run(box, runBox_, {{yes, kModalYes}, {no, kModalNo}});
+    return Run(box, {{yes, kModalYes}, {no, kModalNo}});
 }
 
 void QtPrintPrompts::FlushDisplay() {
@@ -107,6 +103,8 @@ void QtPrintPrompts::BeginBusy() {
 }
 
 void QtPrintPrompts::EndBusy() {
+    if (busy_)
+        busy_->DiscardPendingInput();
     busy_.reset();
 }
 

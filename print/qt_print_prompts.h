@@ -1,9 +1,7 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 
-#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -16,10 +14,7 @@ namespace mogran {
 // the main window while worksheets print.
 class QtPrintPrompts : public PrintPrompts {
 public:
-    // Shows a message box modally until it is answered.
-    using BoxRunner = std::function<void(QMessageBox&)>;
-
-    explicit QtPrintPrompts(QWidget& window, BoxRunner runBox = {});
+    explicit QtPrintPrompts(QWidget& window);
     ~QtPrintPrompts() override;
 
     int ShowDialog1() override;
@@ -30,7 +25,6 @@ public:
 
 private:
     QPointer<QWidget> window_;
-    BoxRunner runBox_;
     std::unique_ptr<InputBlockScope> busy_;
 };
 

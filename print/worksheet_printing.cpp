@@ -1,28 +1,28 @@
 #include "worksheet_printing.h"
 
-#include <memory>
-
 #include "print_action.h"
+#include "qt_print_device.h"
 
 namespace mogran {
 
 namespace {
 
 struct WorksheetPrinter {
-    WorksheetPrinter(QWidget& window, PrintDialogRunners runners)
-        : prompts(window, std::move(runners.messageBox)),
-          device(&window, std::move(runners.setupDialog)) {}
+    WorksheetPrinter(std::unique_ptr<PrintPrompts> p, std::unique_ptr<PrinterSetupDialog> d)
+        : prompts(std::move(p)), setupDialog(std::move(d)), device(*setupDialog) {}
 
-    QtPrintPrompts prompts;
+    std::unique_ptr<PrintPrompts> prompts;
+    std::unique_ptr<PrinterSetupDialog> setupDialog;
     QtPrintDevice device;
 };
 
 }  // namespace
 
-std::function<void()> MakeWorksheetPrintHandler(QWidget& window, DrillSession& session,
-                                                PrintDialogRunners runners) {
-    auto printer = std::make_shared<WorksheetPrinter>(window, std::move(runners));
-    return [printer, &session] { BitBtn1Click(session, printer->prompts, printer->device); };
+std::function<void()> MakeWorksheetPrintHandler(DrillSession& session,
+                                                std::unique_ptr<PrintPrompts> prompts,
+                                                std::unique_ptr<PrinterSetupDialog> setupDialog) {
+    auto printer = std::make_shared<WorksheetPrinter>(std::move(prompts), std::move(setupDialog));
+    return [printer, &session] { BitBtn1Click(session, *printer->prompts, printer->device); };
 }
 
 }  // namespace mogran

@@ -1,25 +1,20 @@
 #pragma once
 
 #include <functional>
-
-#include <QWidget>
+#include <memory>
 
 #include "drill_session.h"
-#include "qt_print_device.h"
-#include "qt_print_prompts.h"
+#include "print_prompts.h"
+#include "printer_setup_dialog.h"
 
 namespace mogran {
 
-// How the modal dialogs of a print action are shown; empty members show them for real.
-struct PrintDialogRunners {
-    QtPrintPrompts::BoxRunner messageBox;
-    QtPrintDevice::DialogRunner setupDialog;
-};
-
-// The click handler of the print button of `window`, working on `session`. It keeps its
-// printer (and the settings chosen in the set-up dialog) for every later click. Both
-// references must outlive the handler. Failures leave it as AppError for the window's guard.
-std::function<void()> MakeWorksheetPrintHandler(QWidget& window, DrillSession& session,
-                                                PrintDialogRunners runners = {});
+// The click handler of the print button, working on `session` and asking through `prompts`
+// and `setupDialog`. It keeps its printer (and the settings chosen in the set-up dialog) for
+// every later click. The session must outlive the handler. Failures leave it as AppError
+// for the window's guard.
+std::function<void()> MakeWorksheetPrintHandler(DrillSession& session,
+                                                std::unique_ptr<PrintPrompts> prompts,
+                                                std::unique_ptr<PrinterSetupDialog> setupDialog);
 
 }  // namespace mogran
