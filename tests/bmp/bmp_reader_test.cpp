@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -22,9 +23,14 @@ using bmptest::Write;
 const std::string kInvalid = "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です";
 const std::string kRead = "ｽﾄﾘｰﾑからの読み込みｴﾗｰ";
 
+BmpPicture ReadBytes(const std::vector<std::uint8_t>& bytes) {
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    return ReadBmp(in);
+}
+
 std::string MessageOf(const std::vector<std::uint8_t>& bytes) {
     try {
-        ReadBmp(bytes);
+        ReadBytes(bytes);
     } catch (const AppError& e) {
         return e.what();
     }
@@ -43,7 +49,7 @@ void ExpectPixels(const BmpPicture& pic, int width, int height,
 }
 
 TEST(ReadBmp, EmptyInputIsAnEmptyPicture) {
-    const BmpPicture pic = ReadBmp({});
+    const BmpPicture pic = ReadBytes({});
     EXPECT_TRUE(pic.IsEmpty());
     EXPECT_TRUE(pic.pixels.empty());
 }
@@ -51,7 +57,7 @@ TEST(ReadBmp, EmptyInputIsAnEmptyPicture) {
 TEST(ReadBmp, DecodesEveryEncoding) {
     for (const auto& s : bmptest::EncodingSamples()) {
         SCOPED_TRACE(s.name);
-        ExpectPixels(ReadBmp(Write(s.file)), s.width, s.height, s.expected);
+        ExpectPixels(ReadBytes(Write(s.file)), s.width, s.height, s.expected);
     }
 }
 
@@ -122,7 +128,7 @@ TEST(ReadBmp, LayoutVariants) {
         SCOPED_TRACE(c.name);
         BmpFile f = Base();
         c.edit(f);
-        ExpectPixels(ReadBmp(Write(f)), 2, 2, c.expected);
+        ExpectPixels(ReadBytes(Write(f)), 2, 2, c.expected);
     }
 }
 
