@@ -24,6 +24,8 @@ constexpr std::uint32_t kV5HeaderSize = 124;
 
 // Our pictures are 81 x 81; anything above this many pixels is no picture we would show.
 constexpr std::uint64_t kMaxPixels = std::uint64_t{32} * 1024 * 1024;
+// The most pixels one run-length code of two bytes writes.
+constexpr std::uint64_t kMaxPixelsPerTwoBytes = 255;
 
 constexpr std::uint32_t kOpaque = 0xFF000000u;
 constexpr std::uint32_t kOpaqueBlack = kOpaque;
@@ -109,6 +111,7 @@ public:
     }
 
     bool AtEnd() const { return pos_ == end_; }
+    std::uint64_t Position() const { return pos_; }
 
     // The next `n` bytes, valid until the next call; data that end before them are cut short.
     const std::uint8_t* Take(std::size_t n) {
@@ -388,9 +391,10 @@ void DecodeRows(Input& in, const Layout& l, BmpPicture& pic) {
 // write(row counted from the bottom, column, palette index) for every pixel a run sets.
 // The data end at the end of the file (the image size field is not trusted). A run or
 // delta that leaves the picture makes it invalid; data that stop before the end-of-bitmap
-// mark (or before every row has been ended) are a truncated file.
+// mark (or before every row has been ended) are a truncated file. Returns how many bytes
+// of data there were.
 template <class Write>
-void WalkRle(Input& in, const Layout& l, Write write) {
+std::uint64_t WalkRle(Input& in, const Layout& l, Write write) {
     const bool four = l.compression == kRle4;
     Cursor data(in, l.pixelOffset, in.Size());
     std::int64_t x = 0;
@@ -406,7 +410,7 @@ void WalkRle(Input& in, const Layout& l, Write write) {
 
     while (true) {
         if (data.AtEnd() && y >= l.height)
-            return;  // every row ended; the end mark is missing
+            return data.Position() - l.pixelOffset;  // every row ended; no end mark
         const std::uint8_t* op = data.Take(2);
         const unsigned count = op[0];
         const unsigned code = op[1];
@@ -425,7 +429,7 @@ void WalkRle(Input& in, const Layout& l, Write write) {
                 ++y;
                 break;
             case 1:  // end of bitmap
-                return;
+                return data.Position() - l.pixelOffset;
             case 2: {  // delta: move right and up
                 const std::uint8_t* move = data.Take(2);
                 x += move[0];
@@ -450,10 +454,13 @@ void WalkRle(Input& in, const Layout& l, Write write) {
 }
 
 // Run-length data can claim a large picture in a few bytes, so they are first walked
-// without writing anything; room for the pixels is made only for data that hold up.
+// without writing anything; room for the pixels is made only for data that hold up and
+// that are long enough for the picture: no code writes more than 255 pixels with two bytes.
 // Pixels that no run writes keep colour 0 of the palette.
 void DecodeRle(Input& in, const Layout& l, BmpPicture& pic) {
-    WalkRle(in, l, [](std::int64_t, std::int64_t, unsigned) {});
+    const std::uint64_t bytes = WalkRle(in, l, [](std::int64_t, std::int64_t, unsigned) {});
+    if (static_cast<std::uint64_t>(l.width * l.height) * 2 > bytes * kMaxPixelsPerTwoBytes)
+        Invalid();
     pic.pixels.assign(static_cast<std::size_t>(l.width * l.height), l.Colour(0));
     WalkRle(in, l, [&](std::int64_t y, std::int64_t x, unsigned index) {
         pic.pixels[static_cast<std::size_t>((l.height - 1 - y) * l.width + x)] = l.Colour(index);
