@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstddef>
+#include <istream>
 
 #include "app_error.h"
 
@@ -23,6 +24,8 @@ constexpr std::uint32_t kV5HeaderSize = 124;
 
 // Our pictures are 81 x 81; anything above this many pixels is no picture we would show.
 constexpr std::uint64_t kMaxPixels = std::uint64_t{32} * 1024 * 1024;
+// The most pixels one run-length code of two bytes writes.
+constexpr std::uint64_t kMaxPixelsPerTwoBytes = 255;
 
 constexpr std::uint32_t kOpaque = 0xFF000000u;
 constexpr std::uint32_t kOpaqueBlack = kOpaque;
@@ -42,25 +45,107 @@ enum Compression : std::uint32_t {
     throw AppError(kReadError);
 }
 
-using Bytes = std::span<const std::uint8_t>;
+constexpr std::size_t kChunk = 4096;  // pixel data are read this much at a time
 
-// The file must hold at least `end` bytes; otherwise it ended too early.
-void Need(Bytes b, std::uint64_t end) {
-    if (end > b.size())
-        Truncated();
-}
+// The file behind a stream: its length is found by seeking, and only the parts the headers
+// point at are read.
+class Input {
+public:
+    explicit Input(std::istream& in) : in_(in) {
+        in_.seekg(0, std::ios::end);
+        const std::streamoff end = in_.tellg();
+        if (end < 0)
+            Truncated();
+        size_ = static_cast<std::uint64_t>(end);
+    }
 
-// Little-endian reads at offsets already checked with Need.
-std::uint16_t U16(Bytes b, std::uint64_t at) {
-    return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
+    std::uint64_t Size() const { return size_; }
+
+    // Fills `out` with the `n` bytes at `at`; a file that ends before them is cut short.
+    void Read(std::uint64_t at, std::uint8_t* out, std::size_t n) {
+        if (at > size_ || n > size_ - at)
+            Truncated();
+        in_.clear();
+        in_.seekg(static_cast<std::streamoff>(at));
+        in_.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(n));
+        if (static_cast<std::size_t>(in_.gcount()) != n)
+            Truncated();
+    }
+
+private:
+    std::istream& in_;
+    std::uint64_t size_ = 0;
+};
+
+// The file from its start up to the end of the colour table, read as far as asked for.
+class HeadBytes {
+public:
+    explicit HeadBytes(Input& in) : in_(in) {}
+
+    // The file must hold at least `end` bytes; otherwise it ended too early.
+    void Need(std::uint64_t end) {
+        if (end <= bytes_.size())
+            return;
+        if (end > in_.Size())
+            Truncated();
+        const std::size_t had = bytes_.size();
+        bytes_.resize(static_cast<std::size_t>(end));
+        in_.Read(had, bytes_.data() + had, bytes_.size() - had);
+    }
+    // Bytes already asked for with Need.
+    const std::uint8_t* At(std::uint64_t at) const { return bytes_.data() + at; }
+    std::uint8_t operator[](std::uint64_t at) const { return bytes_[at]; }
+
+private:
+    Input& in_;
+    std::vector<std::uint8_t> bytes_;
+};
+
+// Reads forward through the pixel data from `at`, never past `end`.
+class Cursor {
+public:
+    Cursor(Input& in, std::uint64_t at, std::uint64_t end)
+        : in_(in), pos_(at), end_(end), bufferAt_(at) {
+        if (at > end)
+            Truncated();
+    }
+
+    bool AtEnd() const { return pos_ == end_; }
+    std::uint64_t Position() const { return pos_; }
+
+    // The next `n` bytes, valid until the next call; data that end before them are cut short.
+    const std::uint8_t* Take(std::size_t n) {
+        if (end_ - pos_ < n)
+            Truncated();
+        if (pos_ + n > bufferAt_ + buffer_.size()) {
+            const std::uint64_t chunk = std::min<std::uint64_t>(kChunk, end_ - pos_);
+            buffer_.resize(static_cast<std::size_t>(std::max<std::uint64_t>(n, chunk)));
+            bufferAt_ = pos_;
+            in_.Read(pos_, buffer_.data(), buffer_.size());
+        }
+        const std::uint8_t* p = buffer_.data() + (pos_ - bufferAt_);
+        pos_ += n;
+        return p;
+    }
+
+private:
+    Input& in_;
+    std::uint64_t pos_;
+    std::uint64_t end_;
+    std::uint64_t bufferAt_;
+    std::vector<std::uint8_t> buffer_;
+};
+
+// Little-endian reads.
+std::uint16_t U16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
-std::uint32_t U32(Bytes b, std::uint64_t at) {
-    return static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8) |
-           (static_cast<std::uint32_t>(b[at + 2]) << 16) |
-           (static_cast<std::uint32_t>(b[at + 3]) << 24);
+std::uint32_t U32(const std::uint8_t* p) {
+    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
-std::int32_t I32(Bytes b, std::uint64_t at) {
-    return static_cast<std::int32_t>(U32(b, at));
+std::int32_t I32(const std::uint8_t* p) {
+    return static_cast<std::int32_t>(U32(p));
 }
 
 std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
@@ -159,17 +244,18 @@ void CheckEncoding(const Layout& l, bool coreHeader) {
 }
 
 // Reads the headers, masks and colour table; works out where the pixels start.
-Layout ReadLayout(Bytes b) {
-    Need(b, kFileHeaderSize);
+Layout ReadLayout(Input& in) {
+    HeadBytes b(in);
+    b.Need(kFileHeaderSize);
     if (b[0] != 'B' || b[1] != 'M')
         Invalid();
-    const std::uint64_t offBits = U32(b, 10);
+    const std::uint64_t offBits = U32(b.At(10));
 
-    Need(b, kFileHeaderSize + 4);
-    const std::uint32_t headerSize = U32(b, kFileHeaderSize);
+    b.Need(kFileHeaderSize + 4);
+    const std::uint32_t headerSize = U32(b.At(kFileHeaderSize));
     if (!IsKnownHeaderSize(headerSize))
         Invalid();
-    Need(b, kFileHeaderSize + headerSize);
+    b.Need(kFileHeaderSize + headerSize);
 
     const std::uint64_t h = kFileHeaderSize;
     const bool core = headerSize == kCoreHeaderSize;
@@ -177,17 +263,17 @@ Layout ReadLayout(Bytes b) {
     unsigned planes = 0;
     std::uint64_t clrUsed = 0;
     if (core) {
-        l.width = U16(b, h + 4);
-        l.height = U16(b, h + 6);
-        planes = U16(b, h + 8);
-        l.bits = U16(b, h + 10);
+        l.width = U16(b.At(h + 4));
+        l.height = U16(b.At(h + 6));
+        planes = U16(b.At(h + 8));
+        l.bits = U16(b.At(h + 10));
     } else {
-        l.width = I32(b, h + 4);
-        l.height = I32(b, h + 8);
-        planes = U16(b, h + 12);
-        l.bits = U16(b, h + 14);
-        l.compression = U32(b, h + 16);
-        clrUsed = U32(b, h + 32);
+        l.width = I32(b.At(h + 4));
+        l.height = I32(b.At(h + 8));
+        planes = U16(b.At(h + 12));
+        l.bits = U16(b.At(h + 14));
+        l.compression = U32(b.At(h + 16));
+        clrUsed = U32(b.At(h + 32));
     }
     if (planes != 1)
         Invalid();
@@ -210,10 +296,10 @@ Layout ReadLayout(Bytes b) {
         if (headerSize == kInfoHeaderSize) {
             // The masks follow the header, ahead of any colour table.
             const std::uint64_t count = l.compression == kAlphaBitfields ? 4 : 3;
-            Need(b, tableStart + 4 * count);
+            b.Need(tableStart + 4 * count);
             tableStart += 4 * count;
         }
-        l.masks = {U32(b, maskAt), U32(b, maskAt + 4), U32(b, maskAt + 8)};
+        l.masks = {U32(b.At(maskAt)), U32(b.At(maskAt + 4)), U32(b.At(maskAt + 8))};
     } else if (l.bits == 16) {
         l.masks = {0x7C00, 0x03E0, 0x001F};
     } else if (l.bits == 32) {
@@ -234,7 +320,7 @@ Layout ReadLayout(Bytes b) {
         }
     }
     const std::uint64_t usedEnd = tableStart + used * entrySize;
-    Need(b, usedEnd);
+    b.Need(usedEnd);
     l.palette.reserve(used);
     for (std::uint64_t i = 0; i < used; ++i) {
         const std::uint64_t at = tableStart + i * entrySize;
@@ -243,7 +329,7 @@ Layout ReadLayout(Bytes b) {
 
     // The pixels start where the file header says, unless that points into the headers or
     // the colour table or past the end of the file; then they follow the table.
-    if (offBits >= usedEnd && offBits <= b.size()) {
+    if (offBits >= usedEnd && offBits <= in.Size()) {
         l.pixelOffset = offBits;
     } else {
         l.pixelOffset = tableStart + declared * entrySize;
@@ -251,45 +337,47 @@ Layout ReadLayout(Bytes b) {
     return l;
 }
 
-void DecodeRows(Bytes b, const Layout& l, BmpPicture& pic) {
+void DecodeRows(Input& in, const Layout& l, BmpPicture& pic) {
     const std::uint64_t width = static_cast<std::uint64_t>(l.width);
     const std::uint64_t rowBits = width * l.bits;
     const std::uint64_t stride = (rowBits + 31) / 32 * 4;
     // The padding of the very last row may be missing; its pixels may not.
-    const std::uint64_t needed =
-        stride * static_cast<std::uint64_t>(l.height - 1) + (rowBits + 7) / 8;
-    if (l.pixelOffset > b.size() || needed > b.size() - l.pixelOffset)
+    const std::uint64_t lastRow = (rowBits + 7) / 8;
+    const std::uint64_t needed = stride * static_cast<std::uint64_t>(l.height - 1) + lastRow;
+    if (l.pixelOffset > in.Size() || needed > in.Size() - l.pixelOffset)
         Truncated();
+    // Only now that the file is known to hold every row is room made for the pixels.
     pic.pixels.resize(static_cast<std::size_t>(l.width * l.height));
 
+    Cursor data(in, l.pixelOffset, l.pixelOffset + needed);
     const Channel red(l.masks.red), green(l.masks.green), blue(l.masks.blue);
     for (std::int64_t r = 0; r < l.height; ++r) {
-        const std::uint64_t row = l.pixelOffset + static_cast<std::uint64_t>(r) * stride;
+        const std::uint8_t* row = data.Take(r + 1 < l.height ? stride : lastRow);
         std::uint32_t* out = pic.pixels.data() + l.RowOf(r) * l.width;
         for (std::uint64_t x = 0; x < width; ++x) {
             std::uint32_t colour = 0;
             switch (l.bits) {
                 case 1:
-                    colour = l.Colour((b[row + x / 8] >> (7 - x % 8)) & 1);
+                    colour = l.Colour((row[x / 8] >> (7 - x % 8)) & 1);
                     break;
                 case 4:
-                    colour = l.Colour((b[row + x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0x0F);
+                    colour = l.Colour((row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0x0F);
                     break;
                 case 8:
-                    colour = l.Colour(b[row + x]);
+                    colour = l.Colour(row[x]);
                     break;
                 case 16: {
-                    const std::uint32_t v = U16(b, row + 2 * x);
+                    const std::uint32_t v = U16(row + 2 * x);
                     colour = Rgb(red.Scale(v), green.Scale(v), blue.Scale(v));
                     break;
                 }
                 case 24: {
-                    const std::uint64_t at = row + 3 * x;
-                    colour = Rgb(b[at + 2], b[at + 1], b[at]);
+                    const std::uint8_t* at = row + 3 * x;
+                    colour = Rgb(at[2], at[1], at[0]);
                     break;
                 }
                 default: {  // 32; any alpha is dropped, pictures are shown opaque
-                    const std::uint32_t v = U32(b, row + 4 * x);
+                    const std::uint32_t v = U32(row + 4 * x);
                     colour = Rgb(red.Scale(v), green.Scale(v), blue.Scale(v));
                     break;
                 }
@@ -299,37 +387,33 @@ void DecodeRows(Bytes b, const Layout& l, BmpPicture& pic) {
     }
 }
 
-// Run-length data of 8 or 4 bits per pixel, stored bottom-up. The data end at the end of the
-// file (the image size field is not trusted). Pixels that no run writes keep colour 0 of the
-// palette. A run or delta that leaves the picture makes it invalid; data that stop before the
-// end-of-bitmap mark (or before every row has been ended) are a truncated file.
-void DecodeRle(Bytes b, const Layout& l, BmpPicture& pic) {
+// Walks run-length data of 8 or 4 bits per pixel, stored bottom-up, and calls
+// write(row counted from the bottom, column, palette index) for every pixel a run sets.
+// The data end at the end of the file (the image size field is not trusted). A run or
+// delta that leaves the picture makes it invalid; data that stop before the end-of-bitmap
+// mark (or before every row has been ended) are a truncated file. Returns how many bytes
+// of data there were.
+template <class Write>
+std::uint64_t WalkRle(Input& in, const Layout& l, Write write) {
     const bool four = l.compression == kRle4;
-    const std::uint64_t end = b.size();
-    std::uint64_t pos = l.pixelOffset;
-    if (pos > end)
-        Truncated();
-    pic.pixels.assign(static_cast<std::size_t>(l.width * l.height), l.Colour(0));
+    Cursor data(in, l.pixelOffset, in.Size());
     std::int64_t x = 0;
     std::int64_t y = 0;  // counted from the bottom row
 
     auto put = [&](std::int64_t count, auto indexOf) {
         if (y >= l.height || x + count > l.width)
             Invalid();
-        std::uint32_t* out = pic.pixels.data() + (l.height - 1 - y) * l.width;
         for (std::int64_t i = 0; i < count; ++i)
-            out[x + i] = l.Colour(indexOf(i));
+            write(y, x + i, indexOf(i));
         x += count;
     };
 
     while (true) {
-        if (pos == end && y >= l.height)
-            return;  // every row ended; the end mark is missing
-        if (end - pos < 2)
-            Truncated();
-        const unsigned count = b[pos];
-        const unsigned code = b[pos + 1];
-        pos += 2;
+        if (data.AtEnd() && y >= l.height)
+            return data.Position() - l.pixelOffset;  // every row ended; no end mark
+        const std::uint8_t* op = data.Take(2);
+        const unsigned count = op[0];
+        const unsigned code = op[1];
         if (count > 0) {
             // Encoded run: one index repeated (two alternating indices for 4 bits).
             put(count, [&](std::int64_t i) -> unsigned {
@@ -345,50 +429,58 @@ void DecodeRle(Bytes b, const Layout& l, BmpPicture& pic) {
                 ++y;
                 break;
             case 1:  // end of bitmap
-                return;
+                return data.Position() - l.pixelOffset;
             case 2: {  // delta: move right and up
-                if (end - pos < 2)
-                    Truncated();
-                x += b[pos];
-                y += b[pos + 1];
-                pos += 2;
+                const std::uint8_t* move = data.Take(2);
+                x += move[0];
+                y += move[1];
                 if (x > l.width || y > l.height)
                     Invalid();
                 break;
             }
             default: {  // absolute run of `code` indices, padded to a 16-bit boundary
-                const std::uint64_t n = code;
-                const std::uint64_t bytes = four ? (n + 1) / 2 : n;
-                const std::uint64_t padded = (bytes + 1) & ~std::uint64_t{1};
-                if (end - pos < padded)
-                    Truncated();
-                const std::uint64_t at = pos;
-                put(static_cast<std::int64_t>(n), [&](std::int64_t i) -> unsigned {
+                const std::uint64_t bytes = four ? (code + 1) / 2 : code;
+                const std::uint8_t* run = data.Take((bytes + 1) & ~std::uint64_t{1});
+                put(code, [&](std::int64_t i) -> unsigned {
                     if (!four)
-                        return b[at + i];
-                    const unsigned byte = b[at + i / 2];
+                        return run[i];
+                    const unsigned byte = run[i / 2];
                     return i % 2 == 0 ? byte >> 4 : byte & 0x0F;
                 });
-                pos += padded;
                 break;
             }
         }
     }
 }
 
+// Run-length data can claim a large picture in a few bytes, so they are first walked
+// without writing anything; room for the pixels is made only for data that hold up and
+// that are long enough for the picture: no code writes more than 255 pixels with two bytes.
+// Pixels that no run writes keep colour 0 of the palette.
+void DecodeRle(Input& in, const Layout& l, BmpPicture& pic) {
+    const std::uint64_t bytes = WalkRle(in, l, [](std::int64_t, std::int64_t, unsigned) {});
+    if (static_cast<std::uint64_t>(l.width * l.height) * 2 > bytes * kMaxPixelsPerTwoBytes)
+        Invalid();
+    pic.pixels.assign(static_cast<std::size_t>(l.width * l.height), l.Colour(0));
+    WalkRle(in, l, [&](std::int64_t y, std::int64_t x, unsigned index) {
+        pic.pixels[static_cast<std::size_t>((l.height - 1 - y) * l.width + x)] = l.Colour(index);
+    });
+}
+
 }  // namespace
 
-BmpPicture ReadBmp(std::span<const std::uint8_t> bytes) {
-    if (bytes.empty())
+BmpPicture ReadBmp(std::istream& file) {
+    Input in(file);
+    if (in.Size() == 0)
         return {};
-    const Layout layout = ReadLayout(bytes);
+    const Layout layout = ReadLayout(in);
     BmpPicture pic;
     pic.width = static_cast<int>(layout.width);
     pic.height = static_cast<int>(layout.height);
     if (layout.compression == kRle8 || layout.compression == kRle4) {
-        DecodeRle(bytes, layout, pic);
+        DecodeRle(in, layout, pic);
     } else {
-        DecodeRows(bytes, layout, pic);
+        DecodeRows(in, layout, pic);
     }
     return pic;
 }

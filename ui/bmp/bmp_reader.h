@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
+#include <iosfwd>
 #include <vector>
 
 namespace mogran {
@@ -15,8 +15,10 @@ struct BmpPicture {
     bool IsEmpty() const { return width == 0 || height == 0; }
 };
 
-// Decodes the bytes of a Windows BMP file. An empty input gives an empty picture.
-// Throws AppError with the message the user sees for a malformed or truncated file.
-BmpPicture ReadBmp(std::span<const std::uint8_t> bytes);
+// Decodes a Windows BMP file from a stream that starts at the file's first byte. Only the
+// headers, the colour table and the pixel data they call for are read; the file may go on
+// past them. An empty file gives an empty picture. Throws AppError with the message the
+// user sees for a malformed or truncated file.
+BmpPicture ReadBmp(std::istream& file);
 
 }  // namespace mogran

@@ -5,8 +5,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <vector>
 
 #include "app_error.h"
 #include "bmp_reader.h"
@@ -16,7 +14,6 @@ namespace mogran {
 namespace {
 
 const char* const kInvalidPicture = "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です";
-const char* const kReadError = "ｽﾄﾘｰﾑからの読み込みｴﾗｰ";
 
 std::string Lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) {
@@ -25,22 +22,16 @@ std::string Lower(std::string s) {
     return s;
 }
 
-// Reads the whole file, or fails with the open message when it cannot be opened as a file.
-std::vector<std::uint8_t> ReadWholeFile(const std::string& fileName) {
+// Opens the file for reading, or fails with the open message when it cannot be opened as a
+// file.
+std::ifstream OpenFile(const std::string& fileName) {
     std::error_code ec;
     const bool isDirectory = std::filesystem::is_directory(fileName, ec);
     std::ifstream in(fileName, std::ios::binary);
     if (isDirectory || !in.is_open()) {
         throw AppError("ﾌｧｲﾙ " + fileName + " は開けません");
     }
-    std::vector<std::uint8_t> bytes;
-    char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.insert(bytes.end(), buffer, buffer + in.gcount());
-    }
-    if (in.bad())
-        throw AppError(kReadError);
-    return bytes;
+    return in;
 }
 
 QImage ToImage(const BmpPicture& pic) {
@@ -85,12 +76,12 @@ QImage LoadPictureFile(const std::string& fileName) {
     if (kind == PictureKind::Unknown) {
         throw AppError("拡張子 ." + extension + " の画像形式は処理できません");
     }
-    const std::vector<std::uint8_t> bytes = ReadWholeFile(fileName);
+    std::ifstream file = OpenFile(fileName);
     // Icons and metafiles are known kinds, but no picture of ours is one and we have no
     // reader for them: such a file is no picture we can show.
     if (kind != PictureKind::Bitmap)
         throw AppError(kInvalidPicture);
-    return ToImage(ReadBmp(bytes));
+    return ToImage(ReadBmp(file));
 }
 
 }  // namespace mogran
