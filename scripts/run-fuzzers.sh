@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs every fuzz target found in the given build folder for a bounded time each.
+# Runs every fuzz target found in the given build folder for a bounded time each; an input
+# that takes more than 300 MB of memory counts as a fault.
 set -euo pipefail
 dir="$1"
 seconds="${FUZZ_SECONDS:-30}"
@@ -11,7 +12,7 @@ for target in "$dir"/fuzz/fuzz_*; do
     seeds="fuzz/seeds/${name#fuzz_}"
     [ -d "$seeds" ] && cp -r "$seeds"/. "$corpus"/
     echo "-- $name for ${seconds}s"
-    "$target" -max_total_time="$seconds" -max_len=65536 -timeout=10 "$corpus" 2>&1 | tail -n 3
+    "$target" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=300 "$corpus" 2>&1 | tail -n 3
     rm -rf "$corpus"
     ran=$((ran + 1))
 done
