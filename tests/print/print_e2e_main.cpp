@@ -20,10 +20,10 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
-#include "error_box.h"
 #include "generator.h"
 #include "install_worksheet_printing.h"
 #include "problem_text.h"
+#include "window_dialogs.h"
 #include "worksheet_layout.h"
 
 namespace mogran {
@@ -39,11 +39,20 @@ int Fail(const QString& why) {
 // The kind printed: the one with parentheses, whose texts are the richest.
 constexpr std::int32_t kPrintedKind = kWithParentheses;
 
-int Print(const QString& expectPath, int count) {
+// Keeps the texts of error boxes instead of showing them; input boxes keep their default.
+struct ErrorRecorder : WindowDialogs {
     QStringList errors;
-    SetErrorBoxHook([&](const QString&, const QString& text) { errors << text; });
+    void ShowErrorBox(QWidget*, const QString&, const QString& text) override { errors << text; }
+    QString InputBox(QWidget*, const QString&, const QString&, const QString& d) override {
+        return d;
+    }
+};
 
-    TForm1 form;
+int Print(const QString& expectPath, int count) {
+    ErrorRecorder dialogs;
+    const QStringList& errors = dialogs.errors;
+
+    TForm1 form(dialogs);
     form.show();
     DrillData& data = form.Data();
 

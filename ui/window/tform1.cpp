@@ -19,7 +19,6 @@
 #include "app_identity.h"
 #include "error_box.h"
 #include "hint_style.h"
-#include "input_box.h"
 #include "key_codes.h"
 #include "picture_file.h"
 
@@ -54,12 +53,14 @@ void SetHint(QWidget* widget, const QString& hint) {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), session_(data_, *this) {
+TForm1::TForm1(WindowDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), session_(data_, *this) {
     RegisterWindowResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     setWindowIcon(ProgramIcon());
     BuildControls();
+    SetAccessibleNames();
     move(kLeft, kTop);
     resize(kClientWidth, kClientHeight);
     BindEvents();
@@ -85,25 +86,50 @@ void TForm1::BindEvents() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Edit2) {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const std::int32_t code = VirtualKeyCode(key->key(), key->modifiers());
-            Edit2KeyDown(code);
-            // Enter belongs to the drill alone; every other key goes on to the edit box.
-            return code == kEnterKey;
-        }
-        // A held key repeats as release/press pairs; only the real release counts.
-        if (event->type() == QEvent::KeyRelease &&
-            !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-            Edit2KeyUp();
+    if (watched == Edit2 &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        HandleEdit2Key(*key);
+        // Enter belongs to the drill alone; every other key goes on to the edit box.
+        if (event->type() == QEvent::KeyPress && DrillKeyCode(key->key()) == kEnterKey) {
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
+// X sends a held key as release/press pairs with one timestamp, and the press may not have
+// arrived yet when the release is handled, so the toolkit cannot always flag the release as
+// a repeat. A release with a timestamp is therefore held back until the next press: a press
+// of the same key with the same timestamp makes both a repeat, anything else makes the
+// release real. Releasing only re-arms Enter for the next key press, so nothing is late.
+void TForm1::HandleEdit2Key(const QKeyEvent& key) {
+    if (key.type() == QEvent::KeyRelease) {
+        if (key.isAutoRepeat()) {
+            return;
+        }
+        if (releaseHeld_) {
+            Edit2KeyUp();
+        }
+        releaseHeld_ = key.timestamp() != 0;
+        heldKey_ = key.key();
+        heldTimestamp_ = key.timestamp();
+        if (!releaseHeld_) {
+            Edit2KeyUp();
+        }
+        return;
+    }
+    if (releaseHeld_) {
+        releaseHeld_ = false;
+        if (key.key() != heldKey_ || key.timestamp() != heldTimestamp_) {
+            Edit2KeyUp();
+        }
+    }
+    Edit2KeyDown(DrillKeyCode(key.key()));
+}
+
 void TForm1::Guard(const std::function<void()>& handler) {
-    RunGuarded(*this, handler);
+    RunGuarded(*this, dialogs_, handler);
 }
 
 void TForm1::FormCreate() {
@@ -122,6 +148,18 @@ void TForm1::SetHints() {
     SetHint(Button2, QStringLiteral("おしまいにします"));
     SetHint(Button3, QStringLiteral("せいかいをおしえます"));
     SetHint(BitBtn1, QStringLiteral("もんだいをいんさつします"));
+}
+
+// Names a screen reader speaks for the controls that show no caption of their own.
+void TForm1::SetAccessibleNames() {
+    const std::pair<QWidget*, const char*> names[] = {
+        {Edit1, "もんだい"},   {Edit2, "こたえ"},       {Edit3, "もんだいすう"},
+        {Edit4, "なんもんめ"}, {Edit5, "せいかいりつ"}, {Edit6, "メッセージ"},
+        {BitBtn1, "いんさつ"}, {Panel1, "えのわく"},    {Image1, "こたえあわせのえ"},
+    };
+    for (const auto& [widget, name] : names) {
+        widget->setAccessibleName(QString::fromUtf8(name));
+    }
 }
 
 void TForm1::RadioGroup1Click() {
@@ -221,7 +259,7 @@ int TForm1::RadioGroup1ItemIndex() const {
 
 std::string TForm1::InputBox(const std::string& caption, const std::string& prompt,
                              const std::string& defaultText) {
-    return RunInputBox(this, ToQString(caption), ToQString(prompt), ToQString(defaultText))
+    return dialogs_.InputBox(this, ToQString(caption), ToQString(prompt), ToQString(defaultText))
         .toStdString();
 }
 

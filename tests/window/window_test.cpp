@@ -1,0 +1,222 @@
+// The main window on the offscreen platform: keys as X sends them, Enter on buttons, the
+// failure guard, the input box and the names a screen reader speaks.
+#include <new>
+#include <stdexcept>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app_error.h"
+#include "input_box.h"
+#include "tform1.h"
+
+namespace mogran {
+
+class RecordingDialogs : public WindowDialogs {
+public:
+    void ShowErrorBox(QWidget*, const QString& caption, const QString& text) override {
+        boxes << caption + '|' + text;
+    }
+    QString InputBox(QWidget*, const QString& caption, const QString& prompt,
+                     const QString& defaultText) override {
+        boxes << caption + '|' + prompt + '|' + defaultText;
+        return answer;
+    }
+    QStringList boxes;
+    QString answer;
+};
+
+class WindowTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir_;
+
+    static void Key(QWidget* to, QEvent::Type type, int key, quint64 timestamp) {
+        QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Return ? "\r" : "5");
+        event.setTimestamp(timestamp);
+        QApplication::sendEvent(to, &event);
+    }
+    static void TypeAnswer(TForm1& form) {
+        const DrillState& s = form.Data().state;
+        QTest::keyClicks(form.Edit2, QString::number(form.Data().problemSet[s.CurrentNo].Answer));
+    }
+
+private slots:
+    void initTestCase() {
+        for (const char* name : {"mascot.bmp", "maru1.bmp", "batu1.bmp", "maru1.wav", "batu1.wav"})
+            QVERIFY(QFile::copy(QDir(MOGRAN_MEDIA_DIR).filePath(name), dir_.filePath(name)));
+        QVERIFY(QDir::setCurrent(dir_.path()));
+    }
+
+    // X sends a held key as release + press pairs with one timestamp, all flagged real.
+    void heldEnterIsJudgedOnce() {
+        RecordingDialogs dialogs;
+        TForm1 form(dialogs);
+        form.Button1->click();
+        TypeAnswer(form);
+        Key(form.Edit2, QEvent::KeyPress, Qt::Key_Return, 100);
+        for (quint64 t = 130; t < 400; t += 30) {
+            Key(form.Edit2, QEvent::KeyRelease, Qt::Key_Return, t);
+            Key(form.Edit2, QEvent::KeyPress, Qt::Key_Return, t);
+        }
+        Key(form.Edit2, QEvent::KeyRelease, Qt::Key_Return, 420);
+        QCOMPARE(form.Edit4->text(), QStringLiteral("2"));
+        QCOMPARE(form.Edit5->text(), QStringLiteral("100"));
+        QCOMPARE(form.Edit6->text(), QStringLiteral("こたえをいれてリターン。"));
+        // A real release of Enter, or of any other key even in the same millisecond, arms Enter.
+        TypeAnswer(form);
+        Key(form.Edit2, QEvent::KeyPress, Qt::Key_Return, 500);
+        QCOMPARE(form.Edit4->text(), QStringLiteral("3"));
+        form.Edit2->setText(QStringLiteral("-1"));
+        Key(form.Edit2, QEvent::KeyPress, Qt::Key_5, 600);
+        Key(form.Edit2, QEvent::KeyRelease, Qt::Key_5, 700);
+        Key(form.Edit2, QEvent::KeyPress, Qt::Key_Return, 700);
+        QCOMPARE(form.Edit6->text(), QStringLiteral("ぶ～　まちがえたよ"));
+        QVERIFY(dialogs.boxes.isEmpty());
+    }
+
+    void enterClicksTheFocusedButtonOnly() {
+        RecordingDialogs dialogs;
+        TForm1 form(dialogs);
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.Button1->click();
+        form.Button3->click();
+        QCOMPARE(QApplication::focusWidget(), form.Button3);
+        QTest::keyClick(form.Button3, Qt::Key_Return);
+        QCOMPARE(form.Edit4->text(), QStringLiteral("2"));
+        QCOMPARE(QApplication::focusWidget(), form.Edit2);
+        form.Edit2->setText(QStringLiteral("-1"));
+        QList<QSignalSpy*> spies;
+        for (QPushButton* button : form.findChildren<QPushButton*>())
+            spies << new QSignalSpy(button, &QPushButton::clicked);
+        QTest::keyClick(form.Edit2, Qt::Key_Return);
+        QTest::keyClick(form.Edit2, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(form.Edit6->text(), QStringLiteral("ぶ～　まちがえたよ"));
+        for (QSignalSpy* spy : spies)
+            QCOMPARE(spy->count(), 0);
+        qDeleteAll(spies);
+    }
+
+    void guardShowsTheFailure_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("app error") << 0 << "ﾌｧｲﾙ x は開けません"
+                                   << "ﾌｧｲﾙ x は開けません.";
+        QTest::newRow("ends in 。") << 0 << "おわり。"
+                                    << "おわり。.";
+        QTest::newRow("ends in .") << 0 << "done."
+                                   << "done.";
+        QTest::newRow("ends in !") << 0 << "x!"
+                                   << "x!";
+        QTest::newRow("ends in -") << 0 << "x-"
+                                   << "x-";
+        QTest::newRow("ends in /") << 0 << "x/"
+                                   << "x/.";
+        QTest::newRow("pair") << 0 << "x𠀋"
+                              << "x𠀋.";
+        QTest::newRow("empty") << 0 << ""
+                               << "";
+        QTest::newRow("memory") << 1 << ""
+                                << "ﾒﾓﾘが不足しています.";
+        QTest::newRow("library") << 2 << "std::bad_cast"
+                                 << "原因不明のｴﾗｰ.";
+        QTest::newRow("not an exception") << 3 << ""
+                                          << "原因不明のｴﾗｰ.";
+    }
+    void guardShowsTheFailure() {
+        QFETCH(int, kind);
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        RecordingDialogs dialogs;
+        TForm1 form(dialogs);
+        form.Guard([&] {
+            if (kind == 0)
+                throw AppError(message.toStdString());
+            if (kind == 1)
+                throw std::bad_alloc();
+            if (kind == 2)
+                throw std::runtime_error(message.toStdString());
+            throw 3;
+        });
+        QCOMPARE(dialogs.boxes, QStringList(QStringLiteral("モグラン（３数の計算）|") + shown));
+    }
+
+    void countDialogThroughTheWindow() {
+        RecordingDialogs dialogs;
+        TForm1 form(dialogs);
+        dialogs.answer = QStringLiteral("7 ");
+        form.CheckBox1->click();
+        dialogs.answer = QStringLiteral("7");
+        form.CheckBox1->click();
+        QCOMPARE(dialogs.boxes, (QStringList{"問題数を決めます|何問やりますか？|10",
+                                             "モグラン（３数の計算）|'7 ' は整数ではありません.",
+                                             "問題数を決めます|何問やりますか？|10"}));
+        QVERIFY(form.CheckBox1->isChecked());
+        QCOMPARE(form.Edit3->text(), QStringLiteral("7"));
+    }
+
+    void inputBoxAnswers_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("close");  // 0 Enter, 1 Esc, 2 OK button, 3 Cancel button
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("Enter") << "7" << 0 << "7";
+        QTest::newRow("OK untouched") << "" << 2 << "10";
+        QTest::newRow("Esc") << "7" << 1 << "10";
+        QTest::newRow("Cancel") << "7" << 3 << "10";
+        QTest::newRow("at most 255") << QString(300, 'x') << 2 << QString(255, 'x');
+    }
+    void inputBoxAnswers() {
+        QFETCH(QString, typed);
+        QFETCH(int, close);
+        QFETCH(QString, answer);
+        InputBoxDialog box(nullptr, "問題数を決めます", "何問やりますか？", "10");
+        box.show();
+        QTest::keyClicks(box.Field(), typed);
+        if (close < 2)
+            QTest::keyClick(box.Field(), close == 0 ? Qt::Key_Return : Qt::Key_Escape);
+        else
+            (close == 2 ? box.OkButton() : box.CancelButton())->click();
+        QVERIFY(!box.isVisible());
+        QCOMPARE(box.Answer(), answer);
+    }
+
+    void everyControlHasAnAccessibleName() {
+        RecordingDialogs dialogs;
+        TForm1 form(dialogs);
+        QWidget* canvas = form.Edit1->parentWidget();
+        for (QWidget* w : canvas->findChildren<QWidget*>()) {
+            if (!w->isHidden())
+                QVERIFY2(
+                    !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
+                    qPrintable(w->objectName()));
+        }
+        const QList<QPair<QWidget*, QString>> names = {
+            {form.Edit1, "もんだい"},     {form.Edit2, "こたえ"},
+            {form.Edit3, "もんだいすう"}, {form.Edit4, "なんもんめ"},
+            {form.Edit5, "せいかいりつ"}, {form.Edit6, "メッセージ"},
+            {form.BitBtn1, "いんさつ"},   {form.Image1, "こたえあわせのえ"}};
+        for (const auto& [widget, name] : names)
+            QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(form.BitBtn1)->text(QAccessible::Description),
+            QStringLiteral("もんだいをいんさつします"));
+    }
+};
+
+}  // namespace mogran
+
+QTEST_MAIN(mogran::WindowTest)
+#include "window_test.moc"
