@@ -14,7 +14,9 @@ packages=(
   # Japanese gothic faces
   fonts-ipafont-gothic fontconfig
   # end-to-end checks: X server, window tools, private print scheduler, PDF text
-  xvfb xauth x11-utils xdotool cups cups-client cups-filters poppler-utils
+  xvfb xauth x11-utils x11-xserver-utils xdotool cups cups-client cups-filters poppler-utils
+  # end-to-end reading of the window through the accessibility bus
+  dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
   # desktop metadata validation
   appstream desktop-file-utils
 )

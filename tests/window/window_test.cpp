@@ -42,10 +42,11 @@ class WindowTest : public QObject {
 private:
     QTemporaryDir dir_;
 
-    static void Key(QWidget* to, QEvent::Type type, int key, quint64 timestamp) {
+    // A key event as the X server's events come in: to the window, with the server's time.
+    static void Key(TForm1& form, QEvent::Type type, int key, quint64 timestamp) {
         QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Return ? "\r" : "5");
         event.setTimestamp(timestamp);
-        QApplication::sendEvent(to, &event);
+        QApplication::sendEvent(form.windowHandle(), &event);
     }
     static void TypeAnswer(TForm1& form) {
         const DrillState& s = form.Data().state;
@@ -63,25 +64,28 @@ private slots:
     void heldEnterIsJudgedOnce() {
         RecordingDialogs dialogs;
         TForm1 form(dialogs);
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
         form.Button1->click();
         TypeAnswer(form);
-        Key(form.Edit2, QEvent::KeyPress, Qt::Key_Return, 100);
+        Key(form, QEvent::KeyPress, Qt::Key_Return, 100);
         for (quint64 t = 130; t < 400; t += 30) {
-            Key(form.Edit2, QEvent::KeyRelease, Qt::Key_Return, t);
-            Key(form.Edit2, QEvent::KeyPress, Qt::Key_Return, t);
+            Key(form, QEvent::KeyRelease, Qt::Key_Return, t);
+            Key(form, QEvent::KeyPress, Qt::Key_Return, t);
         }
-        Key(form.Edit2, QEvent::KeyRelease, Qt::Key_Return, 420);
+        Key(form, QEvent::KeyRelease, Qt::Key_Return, 420);
         QCOMPARE(form.Edit4->text(), QStringLiteral("2"));
         QCOMPARE(form.Edit5->text(), QStringLiteral("100"));
         QCOMPARE(form.Edit6->text(), QStringLiteral("こたえをいれてリターン。"));
         // A real release of Enter, or of any other key even in the same millisecond, arms Enter.
         TypeAnswer(form);
-        Key(form.Edit2, QEvent::KeyPress, Qt::Key_Return, 500);
+        Key(form, QEvent::KeyPress, Qt::Key_Return, 500);
         QCOMPARE(form.Edit4->text(), QStringLiteral("3"));
         form.Edit2->setText(QStringLiteral("-1"));
-        Key(form.Edit2, QEvent::KeyPress, Qt::Key_5, 600);
-        Key(form.Edit2, QEvent::KeyRelease, Qt::Key_5, 700);
-        Key(form.Edit2, QEvent::KeyPress, Qt::Key_Return, 700);
+        Key(form, QEvent::KeyPress, Qt::Key_5, 600);
+        Key(form, QEvent::KeyRelease, Qt::Key_5, 700);
+        Key(form, QEvent::KeyPress, Qt::Key_Return, 700);
         QCOMPARE(form.Edit6->text(), QStringLiteral("ぶ～　まちがえたよ"));
         QVERIFY(dialogs.boxes.isEmpty());
     }

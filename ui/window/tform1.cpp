@@ -4,8 +4,10 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
@@ -15,11 +17,13 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
 
 #include "app_identity.h"
 #include "error_box.h"
 #include "hint_style.h"
 #include "key_codes.h"
+#include "key_event_times.h"
 #include "picture_file.h"
 
 // Resources of a static library are registered by hand, from the global namespace.
@@ -68,7 +72,11 @@ TForm1::TForm1(WindowDialogs& dialogs, QWidget* parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    if (keyTimes_) {
+        QCoreApplication::instance()->removeNativeEventFilter(keyTimes_.get());
+    }
+}
 
 void TForm1::BindEvents() {
     connect(itemGroup_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
@@ -83,13 +91,30 @@ void TForm1::BindEvents() {
     connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     Edit2->installEventFilter(this);
+    // The window is made now, so that the key events it receives can be watched.
+    const WId window = winId();
+    windowHandle()->installEventFilter(this);
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        keyTimes_ = std::make_unique<KeyEventTimes>(window);
+        QCoreApplication::instance()->installNativeEventFilter(keyTimes_.get());
+    }
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Edit2 &&
-        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (keyEvent && watched == windowHandle()) {
+        // The time of the key event as the window receives it; the event the window then
+        // hands on to the focused control does not keep it.
         const auto* key = static_cast<QKeyEvent*>(event);
-        HandleEdit2Key(*key);
+        windowKeyTimestamp_ = key->timestamp();
+        if (windowKeyTimestamp_ == 0 && keyTimes_) {
+            windowKeyTimestamp_ =
+                keyTimes_->Take(event->type() == QEvent::KeyPress, key->nativeScanCode());
+        }
+    }
+    if (keyEvent && watched == Edit2) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        HandleEdit2Key(*key, std::exchange(windowKeyTimestamp_, 0));
         // Enter belongs to the drill alone; every other key goes on to the edit box.
         if (event->type() == QEvent::KeyPress && DrillKeyCode(key->key()) == kEnterKey) {
             return true;
@@ -103,7 +128,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 // a repeat. A release with a timestamp is therefore held back until the next press: a press
 // of the same key with the same timestamp makes both a repeat, anything else makes the
 // release real. Releasing only re-arms Enter for the next key press, so nothing is late.
-void TForm1::HandleEdit2Key(const QKeyEvent& key) {
+void TForm1::HandleEdit2Key(const QKeyEvent& key, quint64 timestamp) {
     if (key.type() == QEvent::KeyRelease) {
         if (key.isAutoRepeat()) {
             return;
@@ -111,9 +136,9 @@ void TForm1::HandleEdit2Key(const QKeyEvent& key) {
         if (releaseHeld_) {
             Edit2KeyUp();
         }
-        releaseHeld_ = key.timestamp() != 0;
+        releaseHeld_ = timestamp != 0;
         heldKey_ = key.key();
-        heldTimestamp_ = key.timestamp();
+        heldTimestamp_ = timestamp;
         if (!releaseHeld_) {
             Edit2KeyUp();
         }
@@ -121,7 +146,7 @@ void TForm1::HandleEdit2Key(const QKeyEvent& key) {
     }
     if (releaseHeld_) {
         releaseHeld_ = false;
-        if (key.key() != heldKey_ || key.timestamp() != heldTimestamp_) {
+        if (key.key() != heldKey_ || timestamp != heldTimestamp_) {
             Edit2KeyUp();
         }
     }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include <QMainWindow>
@@ -24,6 +25,8 @@ class QRadioButton;
 class QScrollArea;
 
 namespace mogran {
+
+class KeyEventTimes;
 
 // The one window of the program. It owns the drill's data and session and is the display
 // the session writes to; every event goes through one failure guard to the session.
@@ -109,7 +112,7 @@ private:
     void BindEvents();
     void SetHints();
     void SetAccessibleNames();
-    void HandleEdit2Key(const QKeyEvent& key);
+    void HandleEdit2Key(const QKeyEvent& key, quint64 timestamp);
     QLineEdit* Field(DisplayField field) const;
 
     WindowDialogs& dialogs_;
@@ -125,6 +128,8 @@ private:
     bool releaseHeld_ = false;
     int heldKey_ = 0;
     quint64 heldTimestamp_ = 0;
+    quint64 windowKeyTimestamp_ = 0;
+    std::unique_ptr<KeyEventTimes> keyTimes_;  // on X only
 };
 
 }  // namespace mogran
