@@ -49,10 +49,10 @@ struct ErrorRecorder : WindowDialogs {
 };
 
 int Print(const QString& expectPath, int count) {
-    ErrorRecorder dialogs;
-    const QStringList& errors = dialogs.errors;
+    ErrorRecorder errorBoxes;
+    const QStringList& errors = errorBoxes.errors;
 
-    TForm1 form(dialogs);
+    TForm1 form(errorBoxes);
     form.show();
     DrillData& data = form.Data();
 
