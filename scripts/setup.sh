@@ -10,7 +10,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   # window, printing, sound
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libsdl2-dev
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libsdl2-dev libxcb1-dev
   # Japanese gothic faces
   fonts-ipafont-gothic fontconfig
   # end-to-end checks: X server, window tools, private print scheduler, PDF text
