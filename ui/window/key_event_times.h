@@ -8,8 +8,8 @@
 namespace mogran {
 
 // The X server's time of each key event reported to one window, kept in order. The key
-// events the toolkit delivers carry no time (it is always 0), so a window that needs it
-// takes it from here, matching each delivered event by its kind and scan code.
+// events the toolkit delivers on X carry no time (their timestamp is 0), so a window that
+// needs it takes it from here, matching each delivered event by its kind and scan code.
 class KeyEventTimes : public QAbstractNativeEventFilter {
 public:
     explicit KeyEventTimes(quintptr window) : window_(window) {}

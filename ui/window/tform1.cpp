@@ -103,8 +103,8 @@ void TForm1::BindEvents() {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     if (keyEvent && watched == windowHandle()) {
-        // The time of the key event as the window receives it; the event the window then
-        // hands on to the focused control does not keep it.
+        // The X server's time of the key event. The toolkit's key events carry none on X, so
+        // it is taken from the X event itself; an event that carries a time keeps it.
         const auto* key = static_cast<QKeyEvent*>(event);
         windowKeyTimestamp_ = key->timestamp();
         if (windowKeyTimestamp_ == 0 && keyTimes_) {
