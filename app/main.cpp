@@ -3,11 +3,13 @@
 #include "install_worksheet_printing.h"
 #include "startup.h"
 #include "tform1.h"
+#include "window_dialogs.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     mogran::SetUpApplication();
-    mogran::TForm1 form;
+    mogran::QtWindowDialogs dialogs;
+    mogran::TForm1 form(dialogs);
     mogran::InstallWorksheetPrinting(form);
     mogran::ReportFirstShowIfAsked(form);
     form.show();

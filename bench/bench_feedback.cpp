@@ -24,11 +24,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "error_box.h"
 #include "startup.h"
 #include "tform1.h"
+#include "window_dialogs.h"
 
 namespace {
+
+// Keeps the texts of error boxes instead of showing them; input boxes keep their default.
+struct ErrorRecorder : mogran::WindowDialogs {
+    QStringList errors;
+    void ShowErrorBox(QWidget*, const QString&, const QString& text) override { errors << text; }
+    QString InputBox(QWidget*, const QString&, const QString&, const QString& d) override {
+        return d;
+    }
+};
 
 using Clock = std::chrono::steady_clock;
 
@@ -132,11 +141,11 @@ int main(int argc, char** argv) {
     if (!work.isValid() || !PutMediaFiles(work.path()) || !QDir::setCurrent(work.path())) {
         return 1;
     }
-    QStringList errors;
-    mogran::SetErrorBoxHook([&](const QString&, const QString& text) { errors << text; });
+    ErrorRecorder dialogs;
+    const QStringList& errors = dialogs.errors;
     mogran::SetUpApplication();
 
-    mogran::TForm1 form;
+    mogran::TForm1 form(dialogs);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         std::fprintf(stderr, "the window was not shown\n");

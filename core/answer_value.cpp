@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "app_error.h"
 #include "drill_session.h"
 
 namespace mogran {
@@ -117,13 +116,6 @@ std::optional<std::int32_t> TryStrToIntStrict(std::string_view text) {
 
 std::string NotAnIntegerMessage(std::string_view text) {
     return "'" + std::string(text) + "' は整数ではありません";
-}
-
-std::int32_t StrToIntStrict(std::string_view text) {
-    const std::optional<std::int32_t> value = TryStrToIntStrict(text);
-    if (!value)
-        throw AppError(NotAnIntegerMessage(text));
-    return *value;
 }
 
 }  // namespace mogran

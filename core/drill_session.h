@@ -15,11 +15,7 @@ inline constexpr std::int32_t kEnterKey = 13;
 // Reads an integer from the start of an answer text; never fails (see the .cpp).
 std::int32_t ReadAnswerValue(std::string_view text);
 
-// The strict reading of the count dialog: throws AppError("'<text>' は整数ではありません")
-// unless the whole text is one number.
-std::int32_t StrToIntStrict(std::string_view text);
-
-// The same strict reading without throwing: empty unless the whole text is one number.
+// The strict reading of the count dialog: empty unless the whole text is one number.
 std::optional<std::int32_t> TryStrToIntStrict(std::string_view text);
 
 // The failure message of the strict reading for the given text.

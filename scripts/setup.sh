@@ -10,11 +10,14 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   # window, printing, sound
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libsdl2-dev libcups2-dev
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libsdl2-dev libcups2-dev libxcb1-dev
   # Japanese gothic faces
   fonts-ipafont-gothic fontconfig
   # end-to-end checks: X server, window tools, private print scheduler, PDF text
-  xvfb xauth x11-utils xdotool cups cups-client cups-filters poppler-utils ghostscript
+  xvfb xauth x11-utils x11-xserver-utils xdotool cups cups-client cups-filters poppler-utils
+  ghostscript
+  # end-to-end reading of the window through the accessibility bus
+  dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
   # desktop metadata validation
   appstream desktop-file-utils
 )

@@ -11,19 +11,18 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QMessageBox>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTimer>
 
 #include "generator.h"
 #include "install_worksheet_printing.h"
 #include "print_messages.h"
 #include "problem_text.h"
 #include "qt_print_prompts.h"
+#include "window_dialogs.h"
 #include "worksheet_layout.h"
 
 namespace mogran {
@@ -51,6 +50,15 @@ struct KeepingSetupDialog : PrinterSetupDialog {
     int before = 0;
 };
 
+// Keeps the texts of the window's error boxes instead of showing them.
+struct ErrorRecorder : WindowDialogs {
+    QStringList errors;
+    void ShowErrorBox(QWidget*, const QString&, const QString& text) override { errors << text; }
+    QString InputBox(QWidget*, const QString&, const QString&, const QString& d) override {
+        return d;
+    }
+};
+
 struct Word {
     double x, y, xMax;
     QString text;
@@ -72,15 +80,9 @@ std::vector<Word> SpooledWords(const QString& document) {
 }
 
 int Run(const QDir& spool, int count, bool refused) {
-    QStringList errors;  // the texts of the error boxes the window shows, each answered OK
-    QTimer errorBoxes;
-    QObject::connect(&errorBoxes, &QTimer::timeout, [&errors] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            errors << box->text(), box->done(QMessageBox::Ok);
-    });
-    errorBoxes.start(10);
-
-    TForm1 form;
+    ErrorRecorder errorBoxes;
+    const QStringList& errors = errorBoxes.errors;
+    TForm1 form(errorBoxes);
     form.show();
     DrillData& data = form.Data();
     int reads = 0;  // reading k of the clock gives 10:15:k.037, to rebuild the printed set

@@ -1,83 +1,62 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <deque>
-#include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "app_error.h"
 #include "drill_display.h"
 
 namespace mogran {
 
-// A display without a window: it keeps what the drill writes, logs every call that
-// changes something, answers input boxes from a script and can be told to fail a call.
+// A display without a window: it keeps what the drill writes, answers the input box from a
+// script and fails the one call it is told to fail.
 class RecordingDisplay : public DrillDisplay {
 public:
-    enum class Focus { None, Edit2, Button3 };
-
-    struct InputBoxCall {
-        std::string caption;
-        std::string prompt;
-        std::string defaultText;
-    };
-
-    void SetText(DisplayField field, const std::string& text) override;
-    std::string Text(DisplayField field) const override;
-    void SetEdit6Colour(Rgb colour) override;
-    void SetButton3Caption(const std::string& caption) override;
-    void SetButton3Hint(const std::string& hint) override;
-    void FocusEdit2() override;
-    void FocusButton3() override;
+    void SetText(DisplayField f, const std::string& text) override {
+        texts[static_cast<std::size_t>(f)] = text;
+    }
+    std::string Text(DisplayField f) const override { return texts[static_cast<std::size_t>(f)]; }
+    void SetEdit6Colour(Rgb c) override { colour = c == clGreen ? "g" : "r"; }
+    void SetButton3Caption(const std::string& c) override { caption = c; }
+    void SetButton3Hint(const std::string& h) override { hint = h; }
+    void FocusEdit2() override { focus = "E"; }
+    void FocusButton3() override { focus = "B"; }
     bool CheckBox1Ticked() const override { return ticked; }
-    void SetCheckBox1Ticked(bool value) override;
-    int RadioGroup1ItemIndex() const override { return radioIndex; }
+    void SetCheckBox1Ticked(bool value) override { ticked = value; }
+    int RadioGroup1ItemIndex() const override { return 0; }
     std::string InputBox(const std::string& caption, const std::string& prompt,
-                         const std::string& defaultText) override;
-    void ShowPicture(const std::string& fileName) override;
-    void PlaySoundFile(const std::string& fileName) override;
-    void CloseWindow() override;
+                         const std::string& defaultText) override {
+        asked.push_back(caption + "|" + prompt + "|" + defaultText);
+        const std::string answer = answers.empty() ? defaultText : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
+    void ShowPicture(const std::string& f) override {
+        Record("ShowPicture " + f);
+        picture = f;
+    }
+    void PlaySoundFile(const std::string& f) override {
+        Record("PlaySoundFile " + f);
+        sound = f;
+    }
+    void CloseWindow() override {}
 
-    // The occurrence-th call from now on (counted from 1) whose log entry reads `entry`,
-    // such as "ShowPicture maru1.bmp", throws AppError(message) instead of taking effect.
-    void FailAt(const std::string& entry, int occurrence = 1,
-                const std::string& message = "ﾌｧｲﾙ x は開けません");
-
-    // How many times a call with this log entry took effect.
-    int Count(const std::string& entry) const;
-
-    // The scripted answers of the input box, in order: a text for OK, nullopt for Cancel.
-    std::deque<std::optional<std::string>> inputAnswers;
-    std::vector<InputBoxCall> inputBoxCalls;
+    void Record(const std::string& entry) {
+        if (entry == fail) {
+            fail.clear();
+            throw AppError("ﾌｧｲﾙ x は開けません");
+        }
+    }
 
     std::array<std::string, 6> texts;
-    Rgb edit6Colour = clBlack;
-    std::string button3Caption = "せいかいをみる";
-    std::string button3Hint = "せいかいをおしえます";
-    Focus focus = Focus::None;
+    std::string colour = "-", caption = "せいかいをみる", hint, focus = "-", picture = "-",
+                sound = "-", fail;
     bool ticked = false;
-    int radioIndex = 0;
-    std::string picture;  // the last picture shown
-    std::string sound;    // the last sound started
-    bool closed = false;
-
-    std::vector<std::string> log;  // calls that took effect, in order
-
-private:
-    // Counts the attempt, throws if it was told to, and logs it otherwise.
-    void Record(const std::string& entry);
-
-    struct Failure {
-        std::string entry;
-        int occurrence;
-        std::string message;
-    };
-    std::vector<Failure> failures_;
-    std::map<std::string, int> attempts_;
+    std::deque<std::string> answers;
+    std::vector<std::string> asked;
 };
-
-const char* FieldName(DisplayField field);
 
 }  // namespace mogran

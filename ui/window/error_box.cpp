@@ -2,14 +2,13 @@
 
 #include <exception>
 #include <new>
-#include <utility>
 
 #include <QAbstractButton>
-#include <QMessageBox>
 #include <QWidget>
 
 #include "app_error.h"
 #include "app_identity.h"
+#include "window_dialogs.h"
 
 namespace mogran {
 
@@ -20,11 +19,6 @@ namespace {
 constexpr char kUnknownFailure[] = "原因不明のｴﾗｰ";
 // Shown when memory ran out; the program goes on with what it has.
 constexpr char kOutOfMemory[] = "ﾒﾓﾘが不足しています";
-
-ErrorBoxHook& Hook() {
-    static ErrorBoxHook hook;
-    return hook;
-}
 
 }  // namespace
 
@@ -45,22 +39,6 @@ QString ErrorBoxText(const std::string& message) {
     return text;
 }
 
-void SetErrorBoxHook(ErrorBoxHook hook) {
-    Hook() = std::move(hook);
-}
-
-void ShowErrorBox(QWidget* parent, const QString& text) {
-    const QString caption = QString::fromUtf8(kApplicationTitle);
-    if (Hook()) {
-        Hook()(caption, text);
-        return;
-    }
-    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
-    // The message may carry the pupil's own typing; show it as it stands, never as markup.
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-}
-
 void ReleaseMouseMode(QWidget& window) {
     if (QWidget* grabber = QWidget::mouseGrabber(); grabber != nullptr) {
         grabber->releaseMouse();
@@ -73,7 +51,7 @@ void ReleaseMouseMode(QWidget& window) {
     }
 }
 
-void RunGuarded(QWidget& window, const std::function<void()>& handler) {
+void RunGuarded(QWidget& window, WindowDialogs& dialogs, const std::function<void()>& handler) {
     std::string message;
     try {
         handler();
@@ -87,7 +65,7 @@ void RunGuarded(QWidget& window, const std::function<void()>& handler) {
     }
     ReleaseMouseMode(window);
     try {
-        ShowErrorBox(&window, ErrorBoxText(message));
+        dialogs.ShowErrorBox(&window, QString::fromUtf8(kApplicationTitle), ErrorBoxText(message));
     } catch (...) {
         // The box itself failed; there is nobody left to tell.
     }

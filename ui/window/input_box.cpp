@@ -1,13 +1,9 @@
 #include "input_box.h"
 
-#include <utility>
-
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace mogran {
@@ -16,23 +12,6 @@ namespace {
 
 constexpr int kMaxInputLength = 255;
 constexpr int kFieldWidth = 240;
-
-InputBoxAnswerer& Answerer() {
-    static InputBoxAnswerer answerer;
-    return answerer;
-}
-
-void CentreOnScreen(QWidget& dialog) {
-    dialog.adjustSize();
-    QScreen* screen =
-        dialog.screen() != nullptr ? dialog.screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    QRect frame = dialog.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    dialog.move(frame.topLeft());
-}
 
 }  // namespace
 
@@ -77,22 +56,6 @@ InputBoxDialog::InputBoxDialog(QWidget* parent, const QString& caption, const QS
 
 QString InputBoxDialog::Answer() const {
     return result() == QDialog::Accepted ? field_->text() : defaultText_;
-}
-
-QString RunInputBox(QWidget* parent, const QString& caption, const QString& prompt,
-                    const QString& defaultText) {
-    InputBoxDialog dialog(parent, caption, prompt, defaultText);
-    if (Answerer()) {
-        Answerer()(dialog);
-    } else {
-        CentreOnScreen(dialog);
-        dialog.exec();
-    }
-    return dialog.Answer();
-}
-
-void SetInputBoxAnswerer(InputBoxAnswerer answerer) {
-    Answerer() = std::move(answerer);
 }
 
 }  // namespace mogran

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include <QDialog>
 #include <QString>
 
@@ -30,14 +28,5 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
 };
-
-// Shows the input box centred on the screen and returns its answer.
-QString RunInputBox(QWidget* parent, const QString& caption, const QString& prompt,
-                    const QString& defaultText);
-
-// Test seam: when set, RunInputBox hands the built dialog to this function instead of
-// running its modal loop; the function answers it (types, presses OK or Cancel).
-using InputBoxAnswerer = std::function<void(InputBoxDialog& dialog)>;
-void SetInputBoxAnswerer(InputBoxAnswerer answerer);
 
 }  // namespace mogran

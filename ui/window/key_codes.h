@@ -2,12 +2,10 @@
 
 #include <cstdint>
 
-#include <Qt>
-
 namespace mogran {
 
-// The virtual-key code of a key as the drill's key handlers know it (Enter 13, 'A'..'Z'
-// 65..90, '0'..'9' 48..57, keypad digits 96..105, ...); 0 for a key without one.
-std::int32_t VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
+// The key code the drill's key handlers are given: 13 for Enter (either Return key or the
+// keypad's Enter). The handlers look at nothing else, so every other key gives 0.
+std::int32_t DrillKeyCode(int qtKey);
 
 }  // namespace mogran

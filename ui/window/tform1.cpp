@@ -4,8 +4,10 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
@@ -15,12 +17,13 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
 
 #include "app_identity.h"
 #include "error_box.h"
 #include "hint_style.h"
-#include "input_box.h"
 #include "key_codes.h"
+#include "key_event_times.h"
 #include "picture_file.h"
 
 // Resources of a static library are registered by hand, from the global namespace.
@@ -54,12 +57,14 @@ void SetHint(QWidget* widget, const QString& hint) {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), session_(data_, *this) {
+TForm1::TForm1(WindowDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), session_(data_, *this) {
     RegisterWindowResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     setWindowIcon(ProgramIcon());
     BuildControls();
+    SetAccessibleNames();
     move(kLeft, kTop);
     resize(kClientWidth, kClientHeight);
     BindEvents();
@@ -67,7 +72,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), session_(data_, *this) {
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    if (keyTimes_) {
+        QCoreApplication::instance()->removeNativeEventFilter(keyTimes_.get());
+    }
+}
 
 void TForm1::BindEvents() {
     connect(itemGroup_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
@@ -82,28 +91,70 @@ void TForm1::BindEvents() {
     connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     Edit2->installEventFilter(this);
+    // The window is made now, so that the key events it receives can be watched.
+    const WId window = winId();
+    windowHandle()->installEventFilter(this);
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        keyTimes_ = std::make_unique<KeyEventTimes>(window);
+        QCoreApplication::instance()->installNativeEventFilter(keyTimes_.get());
+    }
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Edit2) {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const std::int32_t code = VirtualKeyCode(key->key(), key->modifiers());
-            Edit2KeyDown(code);
-            // Enter belongs to the drill alone; every other key goes on to the edit box.
-            return code == kEnterKey;
+    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (keyEvent && watched == windowHandle()) {
+        // The X server's time of the key event. The toolkit's key events carry none on X, so
+        // it is taken from the X event itself; an event that carries a time keeps it.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        windowKeyTimestamp_ = key->timestamp();
+        if (windowKeyTimestamp_ == 0 && keyTimes_) {
+            windowKeyTimestamp_ =
+                keyTimes_->Take(event->type() == QEvent::KeyPress, key->nativeScanCode());
         }
-        // A held key repeats as release/press pairs; only the real release counts.
-        if (event->type() == QEvent::KeyRelease &&
-            !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-            Edit2KeyUp();
+    }
+    if (keyEvent && watched == Edit2) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        HandleEdit2Key(*key, std::exchange(windowKeyTimestamp_, 0));
+        // Enter belongs to the drill alone; every other key goes on to the edit box.
+        if (event->type() == QEvent::KeyPress && DrillKeyCode(key->key()) == kEnterKey) {
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
+// X sends a held key as release/press pairs with one timestamp, and the press may not have
+// arrived yet when the release is handled, so the toolkit cannot always flag the release as
+// a repeat. A release with a timestamp is therefore held back until the next press: a press
+// of the same key with the same timestamp makes both a repeat, anything else makes the
+// release real. Releasing only re-arms Enter for the next key press, so nothing is late.
+void TForm1::HandleEdit2Key(const QKeyEvent& key, quint64 timestamp) {
+    if (key.type() == QEvent::KeyRelease) {
+        if (key.isAutoRepeat()) {
+            return;
+        }
+        if (releaseHeld_) {
+            Edit2KeyUp();
+        }
+        releaseHeld_ = timestamp != 0;
+        heldKey_ = key.key();
+        heldTimestamp_ = timestamp;
+        if (!releaseHeld_) {
+            Edit2KeyUp();
+        }
+        return;
+    }
+    if (releaseHeld_) {
+        releaseHeld_ = false;
+        if (key.key() != heldKey_ || timestamp != heldTimestamp_) {
+            Edit2KeyUp();
+        }
+    }
+    Edit2KeyDown(DrillKeyCode(key.key()));
+}
+
 void TForm1::Guard(const std::function<void()>& handler) {
-    RunGuarded(*this, handler);
+    RunGuarded(*this, dialogs_, handler);
 }
 
 void TForm1::FormCreate() {
@@ -122,6 +173,18 @@ void TForm1::SetHints() {
     SetHint(Button2, QStringLiteral("おしまいにします"));
     SetHint(Button3, QStringLiteral("せいかいをおしえます"));
     SetHint(BitBtn1, QStringLiteral("もんだいをいんさつします"));
+}
+
+// Names a screen reader speaks for the controls that show no caption of their own.
+void TForm1::SetAccessibleNames() {
+    const std::pair<QWidget*, const char*> names[] = {
+        {Edit1, "もんだい"},   {Edit2, "こたえ"},       {Edit3, "もんだいすう"},
+        {Edit4, "なんもんめ"}, {Edit5, "せいかいりつ"}, {Edit6, "メッセージ"},
+        {BitBtn1, "いんさつ"}, {Panel1, "えのわく"},    {Image1, "こたえあわせのえ"},
+    };
+    for (const auto& [widget, name] : names) {
+        widget->setAccessibleName(QString::fromUtf8(name));
+    }
 }
 
 void TForm1::RadioGroup1Click() {
@@ -221,7 +284,7 @@ int TForm1::RadioGroup1ItemIndex() const {
 
 std::string TForm1::InputBox(const std::string& caption, const std::string& prompt,
                              const std::string& defaultText) {
-    return RunInputBox(this, ToQString(caption), ToQString(prompt), ToQString(defaultText))
+    return dialogs_.InputBox(this, ToQString(caption), ToQString(prompt), ToQString(defaultText))
         .toStdString();
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include <QMainWindow>
@@ -11,10 +12,12 @@
 #include "drill_display.h"
 #include "drill_session.h"
 #include "sound_player.h"
+#include "window_dialogs.h"
 
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,6 +25,8 @@ class QRadioButton;
 class QScrollArea;
 
 namespace mogran {
+
+class KeyEventTimes;
 
 // The one window of the program. It owns the drill's data and session and is the display
 // the session writes to; every event goes through one failure guard to the session.
@@ -32,7 +37,8 @@ public:
     static constexpr int kClientHeight = 415;
     static constexpr int kItemCount = 8;
 
-    explicit TForm1(QWidget* parent = nullptr);
+    // The dialogs are those the window opens: the error box and the count's input box.
+    explicit TForm1(WindowDialogs& dialogs, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // DrillDisplay
@@ -105,8 +111,11 @@ private:
     void SetTabOrder();
     void BindEvents();
     void SetHints();
+    void SetAccessibleNames();
+    void HandleEdit2Key(const QKeyEvent& key, quint64 timestamp);
     QLineEdit* Field(DisplayField field) const;
 
+    WindowDialogs& dialogs_;
     DrillData data_;
     DrillSession session_;
     SoundPlayer sound_;
@@ -115,6 +124,12 @@ private:
     QWidget* canvas_ = nullptr;
     std::array<QRadioButton*, kItemCount> items_{};
     QButtonGroup* itemGroup_ = nullptr;
+    // A release in the answer box waiting for the next press to show whether it was real.
+    bool releaseHeld_ = false;
+    int heldKey_ = 0;
+    quint64 heldTimestamp_ = 0;
+    quint64 windowKeyTimestamp_ = 0;
+    std::unique_ptr<KeyEventTimes> keyTimes_;  // on X only
 };
 
 }  // namespace mogran

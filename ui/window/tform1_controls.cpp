@@ -81,8 +81,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, int left, int top, in
                         const char* caption) {
     auto* button = Make<QPushButton>(parent, name, left, top, width, height);
     button->setText(QString::fromUtf8(caption));
-    button->setAutoDefault(false);
-    button->setDefault(false);
+    // Enter on a focused button clicks it, as the space bar does. The window is no dialog,
+    // so no button is ever clicked by an Enter meant for another control.
+    button->setAutoDefault(true);
     return button;
 }
 
