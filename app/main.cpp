@@ -9,7 +9,6 @@ int main(int argc, char* argv[]) {
     mogran::SetUpApplication();
     mogran::TForm1 form;
     mogran::InstallWorksheetPrinting(form);
-    mogran::ReportFirstShowIfAsked(form);
     form.show();
     return QApplication::exec();
 }
