@@ -10,13 +10,13 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   # window, printing, sound
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libsdl2-dev
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libsdl2-dev qt6-translations-l10n
   # Japanese gothic faces
   fonts-ipafont-gothic fontconfig
   # end-to-end checks: X server, window tools, private print scheduler, PDF text
   xvfb xauth x11-utils xdotool cups cups-client cups-filters poppler-utils
-  # desktop metadata validation
-  appstream desktop-file-utils
+  # desktop metadata validation, the Debian package and its checks, the start-up benchmark
+  appstream desktop-file-utils dpkg-dev fakeroot lintian file libxcb1-dev
 )
 
 missing=()
