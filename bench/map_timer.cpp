@@ -15,11 +15,10 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <string>
 #include <poll.h>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
-
 #include <xcb/xcb.h>
 
 namespace {
@@ -28,15 +27,16 @@ using Clock = std::chrono::steady_clock;
 
 // Whether one of the two strings of the window's WM_CLASS equals the name.
 bool HasClass(xcb_connection_t* x, xcb_window_t window, const std::string& name) {
-    const xcb_get_property_cookie_t cookie = xcb_get_property(
-        x, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256);
+    const xcb_get_property_cookie_t cookie =
+        xcb_get_property(x, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256);
     const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
         xcb_get_property_reply(x, cookie, nullptr), std::free);
     if (!reply) {
         return false;
     }
     const auto* data = static_cast<const char*>(xcb_get_property_value(reply.get()));
-    const std::string value(data, static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
+    const std::string value(data,
+                            static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
     for (std::size_t start = 0; start < value.size();) {
         const std::size_t end = value.find('\0', start);
         const std::string part = value.substr(start, end - start);
@@ -133,8 +133,8 @@ int main(int argc, char* argv[]) {
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     if (mapMs < 0) {
-        std::fprintf(stderr, "map_timer: %s ended without mapping a window of class %s\n",
-                     argv[2], wantedClass.c_str());
+        std::fprintf(stderr, "map_timer: %s ended without mapping a window of class %s\n", argv[2],
+                     wantedClass.c_str());
         return 1;
     }
     std::printf("%.1f %.1f %ld\n", mapMs, cpuMs, rssKb);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds a Release tree (build-bench) and runs every figure: problem generation per kind,
-# start-up time and memory, answer feedback and worksheet printing. Prints each tool's own
-# output, then a short table.
+# start-up time and memory against a bare Qt window, answer feedback and worksheet printing.
+# Prints each tool's own output, then a short table.
 # usage: bench/run-all.sh [build folder]
 set -euo pipefail
 
@@ -10,7 +10,8 @@ build="${1:-$here/build-bench}"
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DMOGRAN_WITH_BENCH=ON -DMOGRAN_WITH_TESTS=ON -DMOGRAN_SANITIZE=OFF >/dev/null
-cmake --build "$build" -j2 --target bench_generator bench_feedback mogran print_e2e
+cmake --build "$build" -j2 --target bench_generator bench_feedback map_timer bare_window mogran \
+    print_e2e
 
 log="$(mktemp -d)"
 trap 'rm -rf "$log"' EXIT
@@ -20,7 +21,7 @@ echo "== problem generation, one whole set from a fixed random state"
     --benchmark_format=csv 2>/dev/null | tee "$log/generator.csv"
 
 echo "== start-up"
-bash "$here/bench/startup.sh" "$build/app/mogran" 10 | tee "$log/startup.txt"
+bash "$here/bench/startup.sh" "$build" 20 | tee "$log/startup.txt"
 
 echo "== answer feedback"
 "$build/bench/bench_feedback" 500 2>/dev/null | tee "$log/feedback.txt"
@@ -38,7 +39,11 @@ awk -F, 'NR > 1 {
     gsub(/"/, "", $1); sub(/.*\//, "", $1)
     printf "%-46s %.1f us\n", "generate one set, kind " $1, $3
 }' "$log/generator.csv"
-printf '%-46s %s ms\n' "start-up to first shown window, median" "$(value "$log/startup.txt" "median ms")"
+printf '%-46s %s ms\n' "launch to first map of the window, median" "$(value "$log/startup.txt" "median ms")"
+printf '%-46s %s ms\n' "the same for a bare Qt window, median" "$(value "$log/startup.txt" "bare window median ms")"
+printf '%-46s %s\n' "ratio program / bare window" "$(value "$log/startup.txt" "ratio")"
+first="$(sed -n 's/^first  answer: Enter handler \([0-9]*\) us.*/\1/p' "$log/feedback.txt")"
+printf '%-46s %s us\n' "Enter, first right answer (loads sound)" "$first"
 printf '%-46s %s MB\n' "resident memory after start-up, median" "$(value "$log/startup.txt" "median VmRSS MB")"
 printf '%-46s %s us\n' "Enter, right answer: median / p90" "$(feedback right)"
 printf '%-46s %s us\n' "Enter, wrong answer: median / p90" "$(feedback wrong)"

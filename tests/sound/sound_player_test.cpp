@@ -115,7 +115,7 @@ TEST_F(SoundPlayerTest, NextPlayCutsOffTheSoundStillPlaying) {
     const auto countIn = [](const Samples& out, int16_t v) {
         return std::count(out.begin(), out.end(), v);
     };
-    WriteWav(dir_ / "long.wav", 10 * kRate, first);
+    WriteWav(dir_ / "long.wav", 30 * kRate, first);
     for (const auto& [shortRate, sameDevice] : cases) {
         SCOPED_TRACE(shortRate);
         WriteWav(dir_ / "short.wav", 2000, second, shortRate);
@@ -129,6 +129,7 @@ TEST_F(SoundPlayerTest, NextPlayCutsOffTheSoundStillPlaying) {
         EXPECT_EQ(std::find(std::find(out.begin(), out.end(), second), out.end(), first), out.end())
             << "the first sound went on after the second began";
         EXPECT_EQ(countIn(out, first) > 0, sameDevice);
+        EXPECT_LT(countIn(out, first), 15 * kRate) << "the first sound played to its end";
         EXPECT_EQ(OpenDevices(), 1);
     }
 }

@@ -28,7 +28,7 @@ AppError SoundError(const SdlAudio& sdl) {
 }  // namespace
 
 struct SoundPlayer::Impl {
-    std::optional<SdlAudio> sdl;   // the library, loaded and its audio initialised by the first Play
+    std::optional<SdlAudio> sdl;  // the library, loaded and its audio initialised by the first Play
     SDL_AudioDeviceID device = 0;  // the held device; 0 when none
     SDL_AudioSpec deviceFormat{};  // the sample format the held device was opened for
 };
