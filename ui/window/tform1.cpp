@@ -42,7 +42,7 @@ QString ToQString(const std::string& text) {
 // Pixmaps rather than file names: an icon given files probes every image plugin for them.
 QIcon ProgramIcon() {
     QIcon icon(QPixmap(QStringLiteral(":/mogran/icon.bmp")));
-    for (const char* size : {"48", "64", "128", "256"}) {
+    for (const char* size : {"48", "64"}) {
         icon.addPixmap(QPixmap(QStringLiteral(":/mogran/icon-%1.png").arg(QLatin1String(size))));
     }
     return icon;
