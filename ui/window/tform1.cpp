@@ -39,11 +39,10 @@ QString ToQString(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Pixmaps rather than file names: an icon given files probes every image plugin for them.
 QIcon ProgramIcon() {
-    QIcon icon(QPixmap(QStringLiteral(":/mogran/icon.bmp")));
+    QIcon icon(QStringLiteral(":/mogran/icon.bmp"));
     for (const char* size : {"48", "64"}) {
-        icon.addPixmap(QPixmap(QStringLiteral(":/mogran/icon-%1.png").arg(QLatin1String(size))));
+        icon.addFile(QStringLiteral(":/mogran/icon-%1.png").arg(QLatin1String(size)));
     }
     return icon;
 }
