@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # ./build.sh run   set up, build and start the program (in media/, where its files are)
 # ./build.sh test  set up, build and run every test, also under the sanitizers and fuzzers
+# ./build.sh package  set up, build a release tree for /usr and make mogran_2.01.2_amd64.deb here
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -38,8 +39,18 @@ case "${1:-}" in
             -DMOGRAN_WITH_TESTS=OFF -DMOGRAN_WITH_BENCH=OFF
         bash scripts/run-fuzzers.sh build-fuzz
         ;;
+    package)
+        bash scripts/setup.sh
+        CXXFLAGS="-D_FORTIFY_SOURCE=2" BUILD_TYPE=Release configure_and_build build-package \
+            -DCMAKE_INSTALL_PREFIX=/usr -DMOGRAN_WITH_TESTS=OFF -DMOGRAN_WITH_BENCH=OFF \
+            -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now"
+        cpack --config build-package/CPackConfig.cmake -B build-package/deb
+        cp build-package/deb/mogran_2.01.2_amd64.deb .
+        lintian mogran_2.01.2_amd64.deb
+        echo "made $here/mogran_2.01.2_amd64.deb; install it with: sudo apt install ./mogran_2.01.2_amd64.deb"
+        ;;
     *)
-        echo "usage: ./build.sh run | ./build.sh test" >&2
+        echo "usage: ./build.sh run | ./build.sh test | ./build.sh package" >&2
         exit 2
         ;;
 esac

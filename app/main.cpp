@@ -11,7 +11,6 @@ int main(int argc, char* argv[]) {
     mogran::QtWindowDialogs dialogs;
     mogran::TForm1 form(dialogs);
     mogran::InstallWorksheetPrinting(form);
-    mogran::ReportFirstShowIfAsked(form);
     form.show();
     return QApplication::exec();
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds a Release tree (build-bench) and runs every figure: problem generation per kind,
-# start-up time and memory, answer feedback, worksheet printing and a class's worksheets as
-# one PDF. Prints each tool's own output, then a short table.
+# start-up time and memory against a bare Qt window, answer feedback, worksheet printing and a
+# class's worksheets as one PDF. Prints each tool's own output, then a short table.
 # usage: bench/run-all.sh [build folder]
 set -euo pipefail
 
@@ -10,8 +10,8 @@ build="${1:-$here/build-bench}"
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DMOGRAN_WITH_BENCH=ON -DMOGRAN_WITH_TESTS=ON -DMOGRAN_SANITIZE=OFF >/dev/null
-cmake --build "$build" -j2 --target bench_generator bench_feedback mogran print_e2e \
-    mogran-worksheets
+cmake --build "$build" -j2 --target bench_generator bench_feedback map_timer bare_window mogran \
+    print_e2e mogran-worksheets
 
 log="$(mktemp -d)"
 trap 'rm -rf "$log"' EXIT
@@ -21,7 +21,7 @@ echo "== problem generation, one whole set from a fixed random state"
     --benchmark_format=csv 2>/dev/null | tee "$log/generator.csv"
 
 echo "== start-up"
-bash "$here/bench/startup.sh" "$build/app/mogran" 10 | tee "$log/startup.txt"
+bash "$here/bench/startup.sh" "$build" 20 | tee "$log/startup.txt"
 
 echo "== answer feedback"
 "$build/bench/bench_feedback" 500 2>/dev/null | tee "$log/feedback.txt"
@@ -29,11 +29,11 @@ echo "== answer feedback"
 echo "== worksheet printing"
 bash "$here/bench/print.sh" "$build/tests/print/print_e2e" 10 | tee "$log/print.txt"
 
-value() { sed -n "s/^$2: //p" "$1"; }
-feedback() { sed -n "s/^$1 .*handler median \([0-9]*\) us, p90 \([0-9]*\) us;.*/\1 \/ \2/p" "$log/feedback.txt"; }
-
 echo "== worksheets for a class"
 bash "$here/bench/worksheets.sh" "$build/app/mogran-worksheets" 10 | tee "$log/worksheets.txt"
+
+value() { sed -n "s/^$2: //p" "$1"; }
+feedback() { sed -n "s/^$1 .*handler median \([0-9]*\) us, p90 \([0-9]*\) us;.*/\1 \/ \2/p" "$log/feedback.txt"; }
 
 echo
 echo "== summary"
@@ -42,7 +42,11 @@ awk -F, 'NR > 1 {
     gsub(/"/, "", $1); sub(/.*\//, "", $1)
     printf "%-46s %.1f us\n", "generate one set, kind " $1, $3
 }' "$log/generator.csv"
-printf '%-46s %s ms\n' "start-up to first shown window, median" "$(value "$log/startup.txt" "median ms")"
+printf '%-46s %s ms\n' "launch to first map of the window, median" "$(value "$log/startup.txt" "median ms")"
+printf '%-46s %s ms\n' "the same for a bare Qt window, median" "$(value "$log/startup.txt" "bare window median ms")"
+printf '%-46s %s\n' "ratio program / bare window" "$(value "$log/startup.txt" "ratio")"
+first="$(sed -n 's/^first  answer: Enter handler \([0-9]*\) us.*/\1/p' "$log/feedback.txt")"
+printf '%-46s %s us\n' "Enter, first right answer (loads sound)" "$first"
 printf '%-46s %s MB\n' "resident memory after start-up, median" "$(value "$log/startup.txt" "median VmRSS MB")"
 printf '%-46s %s us\n' "Enter, right answer: median / p90" "$(feedback right)"
 printf '%-46s %s us\n' "Enter, wrong answer: median / p90" "$(feedback wrong)"

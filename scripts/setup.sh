@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   # window, printing, sound
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libsdl2-dev libcups2-dev libxcb1-dev
+  qt6-translations-l10n
   # Japanese gothic faces
   fonts-ipafont-gothic fontconfig
   # end-to-end checks: X server, window tools, private print scheduler, PDF text
@@ -18,8 +19,8 @@ packages=(
   ghostscript
   # end-to-end reading of the window through the accessibility bus
   dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
-  # desktop metadata validation
-  appstream desktop-file-utils
+  # desktop metadata validation, the Debian package and its checks
+  appstream desktop-file-utils dpkg-dev fakeroot lintian file
 )
 
 missing=()

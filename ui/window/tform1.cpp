@@ -44,7 +44,7 @@ QString ToQString(const std::string& text) {
 
 QIcon ProgramIcon() {
     QIcon icon(QStringLiteral(":/mogran/icon.bmp"));
-    for (const char* size : {"48", "64", "128", "256"}) {
+    for (const char* size : {"48", "64"}) {
         icon.addFile(QStringLiteral(":/mogran/icon-%1.png").arg(QLatin1String(size)));
     }
     return icon;

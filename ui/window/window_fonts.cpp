@@ -16,7 +16,10 @@ void InstallFontSubstitutions() {
 }
 
 QFont MakeFont(const QString& face, int pixelHeight, bool bold) {
-    QFont font(face);
+    // The installed face is asked for directly: a family the font database does not know, or
+    // a font with further families, is looked up through the font configuration's whole
+    // fallback list, a cost at start-up.
+    QFont font(QFont::substitute(face));
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
     font.setStyleHint(face == kProportionalGothic ? QFont::SansSerif : QFont::Monospace);
