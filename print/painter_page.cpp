@@ -79,4 +79,20 @@ void PainterPage::TextOut(std::int32_t x, std::int32_t y, const std::string& tex
     pen_ = QPoint(x + painter_.fontMetrics().horizontalAdvance(line), y);
 }
 
+void PainterPrintDevice::SetFont(const std::string& face, std::int32_t points) {
+    OpenPage().SetFont(face, points, PageDpiY());
+}
+
+void PainterPrintDevice::MoveTo(std::int32_t x, std::int32_t y) {
+    OpenPage().MoveTo(x, y);
+}
+
+void PainterPrintDevice::LineTo(std::int32_t x, std::int32_t y) {
+    OpenPage().LineTo(x, y);
+}
+
+void PainterPrintDevice::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
+    OpenPage().TextOut(x, y, text);
+}
+
 }  // namespace mogran

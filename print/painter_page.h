@@ -5,6 +5,8 @@
 
 #include <QPoint>
 
+#include "print_device.h"
+
 class QPainter;
 
 namespace mogran {
@@ -31,6 +33,22 @@ public:
 private:
     QPainter& painter_;
     QPoint pen_;
+};
+
+// The drawing operations of a print device whose pages are drawn through a PainterPage; the
+// device itself says which page is open and at what resolution.
+class PainterPrintDevice : public PrintDevice {
+public:
+    void SetFont(const std::string& face, std::int32_t points) override;
+    void MoveTo(std::int32_t x, std::int32_t y) override;
+    void LineTo(std::int32_t x, std::int32_t y) override;
+    void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override;
+
+protected:
+    // The page being drawn; throws AppError with the device's message when none is open.
+    virtual PainterPage& OpenPage() = 0;
+    // Vertical resolution of the page being drawn, in pixels per inch.
+    virtual int PageDpiY() const = 0;
 };
 
 }  // namespace mogran

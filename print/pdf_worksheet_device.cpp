@@ -45,36 +45,21 @@ void PdfWorksheetDevice::BeginJob() {
     page_.emplace(painter_);
 }
 
-void PdfWorksheetDevice::RequireOpenPage() const {
+PainterPage& PdfWorksheetDevice::OpenPage() {
     if (!page_)
         throw AppError("a page was drawn on while none was open");
+    return *page_;
 }
 
-void PdfWorksheetDevice::SetFont(const std::string& face, std::int32_t points) {
-    RequireOpenPage();
-    page_->SetFont(face, points, kResolution);
-}
-
-void PdfWorksheetDevice::MoveTo(std::int32_t x, std::int32_t y) {
-    RequireOpenPage();
-    page_->MoveTo(x, y);
-}
-
-void PdfWorksheetDevice::LineTo(std::int32_t x, std::int32_t y) {
-    RequireOpenPage();
-    page_->LineTo(x, y);
-}
-
-void PdfWorksheetDevice::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
-    RequireOpenPage();
-    page_->TextOut(x, y, text);
+int PdfWorksheetDevice::PageDpiY() const {
+    return kResolution;
 }
 
 void PdfWorksheetDevice::EndJob() {
-    RequireOpenPage();
+    PainterPage& page = OpenPage();
     if (!label_.empty()) {
         const WorksheetLayout layout = MakeWorksheetLayout(PageSize(), 0);
-        page_->TextOut(kPageMargin + kLabelInset, layout.BoxTop + 20, label_);
+        page.TextOut(kPageMargin + kLabelInset, layout.BoxTop + 20, label_);
     }
     page_.reset();
 }

@@ -9,14 +9,13 @@
 #include <QPdfWriter>
 
 #include "painter_page.h"
-#include "print_device.h"
 
 namespace mogran {
 
 // The worksheet operations drawn into one PDF document in memory: every job is a page of
 // it, the whole page is the drawing area, and a device pixel is 1/1200 inch. The font is
 // embedded. A label can be added at the left of every page's name box.
-class PdfWorksheetDevice : public PrintDevice {
+class PdfWorksheetDevice : public PainterPrintDevice {
 public:
     static constexpr int kResolution = 1200;
 
@@ -29,10 +28,6 @@ public:
     bool SetupDialog() override { return true; }
     PageExtent PageSize() override;
     void BeginJob() override;
-    void SetFont(const std::string& face, std::int32_t points) override;
-    void MoveTo(std::int32_t x, std::int32_t y) override;
-    void LineTo(std::int32_t x, std::int32_t y) override;
-    void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override;
     // Draws the label, in the page's last font, before the page is done.
     void EndJob() override;
 
@@ -44,7 +39,8 @@ public:
     std::string Finish();
 
 private:
-    void RequireOpenPage() const;
+    PainterPage& OpenPage() override;
+    int PageDpiY() const override;
 
     QBuffer buffer_;
     QPdfWriter writer_;

@@ -47,6 +47,15 @@ void QtPrintDevice::RequireOpenJob() const {
         throw AppError(kNotPrintingMessage);
 }
 
+PainterPage& QtPrintDevice::OpenPage() {
+    RequireOpenJob();
+    return *page_;
+}
+
+int QtPrintDevice::PageDpiY() const {
+    return painter_.device()->logicalDpiY();
+}
+
 bool QtPrintDevice::SetupDialog() {
     if (!printerChosen_ && QPrinterInfo::availablePrinterNames().isEmpty())
         throw AppError(kNoDefaultPrinterMessage);
@@ -78,26 +87,6 @@ void QtPrintDevice::BeginJob() {
         throw AppError(kPrinterNotValidMessage);
 
     page_.emplace(painter_);
-}
-
-void QtPrintDevice::SetFont(const std::string& face, std::int32_t points) {
-    RequireOpenJob();
-    page_->SetFont(face, points, painter_.device()->logicalDpiY());
-}
-
-void QtPrintDevice::MoveTo(std::int32_t x, std::int32_t y) {
-    RequireOpenJob();
-    page_->MoveTo(x, y);
-}
-
-void QtPrintDevice::LineTo(std::int32_t x, std::int32_t y) {
-    RequireOpenJob();
-    page_->LineTo(x, y);
-}
-
-void QtPrintDevice::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
-    RequireOpenJob();
-    page_->TextOut(x, y, text);
 }
 
 void QtPrintDevice::EndJob() {

@@ -7,7 +7,6 @@
 #include <QPrinter>
 
 #include "painter_page.h"
-#include "print_device.h"
 #include "printer_setup_dialog.h"
 
 namespace mogran {
@@ -15,7 +14,7 @@ namespace mogran {
 // The print operations over a QPrinter at the printer's own resolution; the drawing itself
 // is PainterPage's. Each job is one QPainter begin/end pair, so every page reaches the print
 // system as a job of its own.
-class QtPrintDevice : public PrintDevice {
+class QtPrintDevice : public PainterPrintDevice {
 public:
     // The dialog must outlive the device.
     explicit QtPrintDevice(PrinterSetupDialog& setupDialog);
@@ -26,10 +25,6 @@ public:
     bool SetupDialog() override;
     PageExtent PageSize() override;
     void BeginJob() override;
-    void SetFont(const std::string& face, std::int32_t points) override;
-    void MoveTo(std::int32_t x, std::int32_t y) override;
-    void LineTo(std::int32_t x, std::int32_t y) override;
-    void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override;
     void EndJob() override;
 
 private:
@@ -37,6 +32,8 @@ private:
     QPrinter& Printer();
     bool PrinterUsable();
     void RequireOpenJob() const;
+    PainterPage& OpenPage() override;
+    int PageDpiY() const override;
 
     PrinterSetupDialog& setupDialog_;
     std::unique_ptr<QPrinter> printer_;
