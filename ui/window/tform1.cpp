@@ -25,6 +25,7 @@
 #include "key_codes.h"
 #include "key_event_times.h"
 #include "picture_file.h"
+#include "window_texts.h"
 
 // Resources of a static library are registered by hand, from the global namespace.
 static void RegisterWindowResources() {
@@ -166,24 +167,22 @@ void TForm1::FormCreate() {
     });
 }
 
+// Hints, and the names a screen reader speaks for the controls that show no caption.
 void TForm1::SetHints() {
-    SetHint(RadioGroup1, QStringLiteral("もんだいをえらびます"));
-    SetHint(CheckBox1, QStringLiteral("チェックで　なんもんやるかをきめます"));
-    SetHint(Button1, QStringLiteral("れんしゅうをはじめます"));
-    SetHint(Button2, QStringLiteral("おしまいにします"));
-    SetHint(Button3, QStringLiteral("せいかいをおしえます"));
-    SetHint(BitBtn1, QStringLiteral("もんだいをいんさつします"));
+    for (const ControlTexts& texts : kControlTexts) {
+        auto* widget = findChild<QWidget*>(QString::fromLatin1(texts.control));
+        if (widget == nullptr)
+            continue;
+        if (*texts.hint != '\0')
+            SetHint(widget, QString::fromUtf8(texts.hint));
+    }
 }
 
-// Names a screen reader speaks for the controls that show no caption of their own.
 void TForm1::SetAccessibleNames() {
-    const std::pair<QWidget*, const char*> names[] = {
-        {Edit1, "もんだい"},   {Edit2, "こたえ"},       {Edit3, "もんだいすう"},
-        {Edit4, "なんもんめ"}, {Edit5, "せいかいりつ"}, {Edit6, "メッセージ"},
-        {BitBtn1, "いんさつ"}, {Panel1, "えのわく"},    {Image1, "こたえあわせのえ"},
-    };
-    for (const auto& [widget, name] : names) {
-        widget->setAccessibleName(QString::fromUtf8(name));
+    for (const ControlTexts& texts : kControlTexts) {
+        auto* widget = findChild<QWidget*>(QString::fromLatin1(texts.control));
+        if (widget != nullptr && *texts.accessibleName != '\0')
+            widget->setAccessibleName(QString::fromUtf8(texts.accessibleName));
     }
 }
 

@@ -16,17 +16,13 @@
 
 #include "tform1.h"
 #include "window_fonts.h"
+#include "window_texts.h"
 
 namespace mogran {
 
 namespace {
 
 constexpr int kWindowFontHeight = 12;
-
-const char* const kItemCaptions[TForm1::kItemCount] = {
-    "たしざんだけ(１けた)", "ひきざんだけ(10まで)", "ひきざんだけ(20まで)", "たしざん・ひきざん",
-    "かけざん入り",         "わりざん入り",         "かけざん・わりざん",   "かっこつき",
-};
 
 // Radio group layout: items fill columns top to bottom.
 constexpr int kItemColumns = 3;
@@ -67,20 +63,24 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int left, int top, int wi
     return edit;
 }
 
+QString Caption(const char* name) {
+    return QString::fromUtf8(TextsOf(name).caption);
+}
+
 QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
-                  const char* caption, const QFont& font) {
+                  const QFont& font) {
     auto* label = Make<QLabel>(parent, name, left, top, width, height);
-    label->setText(QString::fromUtf8(caption));
+    label->setText(Caption(name));
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetColour(label, QPalette::WindowText, clBlack);
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, int left, int top, int width, int height,
-                        const char* caption) {
+QPushButton* MakeButton(QWidget* parent, const char* name, int left, int top, int width,
+                        int height) {
     auto* button = Make<QPushButton>(parent, name, left, top, width, height);
-    button->setText(QString::fromUtf8(caption));
+    button->setText(Caption(name));
     // Enter on a focused button clicks it, as the space bar does. The window is no dialog,
     // so no button is ever clicked by an Enter meant for another control.
     button->setAutoDefault(true);
@@ -135,8 +135,8 @@ void TForm1::BuildControls() {
     Edit1 = MakeEdit(canvas_, "Edit1", 32, 200, 457, 56, MakeFont(kFixedGothic, 48), clNavy, true);
     Edit2 = MakeEdit(canvas_, "Edit2", 112, 280, 177, 56, MakeFont(kFixedGothic, 48, true), clNavy,
                      false);
-    Button1 = MakeButton(canvas_, "Button1", 168, 368, 81, 33, "スタート");
-    Button2 = MakeButton(canvas_, "Button2", 408, 368, 81, 33, "おしまい");
+    Button1 = MakeButton(canvas_, "Button1", 168, 368, 81, 33);
+    Button2 = MakeButton(canvas_, "Button2", 408, 368, 81, 33);
     const QFont counterFont = MakeFont(kFixedGothic, 21);
     Edit3 = MakeEdit(canvas_, "Edit3", 32, 152, 73, 29, counterFont, clBlack, true);
     Edit4 = MakeEdit(canvas_, "Edit4", 176, 152, 73, 29, counterFont, clBlack, true);
@@ -144,16 +144,16 @@ void TForm1::BuildControls() {
     Edit6 = MakeEdit(canvas_, "Edit6", 32, 96, 457, 41, MakeFont(kFixedGothic, 32), clGreen, true);
 
     CheckBox1 = Make<QCheckBox>(canvas_, "CheckBox1", 24, 360, 129, 17);
-    CheckBox1->setText(QStringLiteral("もんだいすう　してい"));
+    CheckBox1->setText(Caption("CheckBox1"));
     CheckBox1->setChecked(false);
 
-    Label1 = MakeLabel(canvas_, "Label1", 40, 288, 50, 48, "＝",
+    Label1 = MakeLabel(canvas_, "Label1", 40, 288, 50, 48,
                        MakeFont(kProportionalGothic, 48, true));
-    Button3 = MakeButton(canvas_, "Button3", 280, 368, 97, 33, "せいかいをみる");
-    Label2 = MakeLabel(canvas_, "Label2", 104, 160, 38, 19, "問中", labelFont);
-    Label3 = MakeLabel(canvas_, "Label3", 248, 160, 38, 19, "問目", labelFont);
-    Label4 = MakeLabel(canvas_, "Label4", 320, 160, 57, 19, "正解率", labelFont);
-    Label5 = MakeLabel(canvas_, "Label5", 456, 160, 19, 19, "％", labelFont);
+    Button3 = MakeButton(canvas_, "Button3", 280, 368, 97, 33);
+    Label2 = MakeLabel(canvas_, "Label2", 104, 160, 38, 19, labelFont);
+    Label3 = MakeLabel(canvas_, "Label3", 248, 160, 38, 19, labelFont);
+    Label4 = MakeLabel(canvas_, "Label4", 320, 160, 57, 19, labelFont);
+    Label5 = MakeLabel(canvas_, "Label5", 456, 160, 19, 19, labelFont);
 
     BuildPictures(canvas_);
     SetTabOrder();
@@ -161,7 +161,7 @@ void TForm1::BuildControls() {
 
 void TForm1::BuildRadioGroup(QWidget* canvas) {
     RadioGroup1 = Make<QGroupBox>(canvas, "RadioGroup1", 8, 0, 489, 89);
-    RadioGroup1->setTitle(QStringLiteral("問題選択"));
+    RadioGroup1->setTitle(Caption("RadioGroup1"));
     // The group itself is a tab stop ahead of its selected item.
     RadioGroup1->setFocusPolicy(Qt::TabFocus);
 
@@ -174,7 +174,7 @@ void TForm1::BuildRadioGroup(QWidget* canvas) {
         auto* item =
             Make<QRadioButton>(RadioGroup1, name.constData(), column * kItemColumnWidth + kItemLeft,
                                kItemTop + row * kItemRowHeight, kItemColumnWidth, kItemRowHeight);
-        item->setText(QString::fromUtf8(kItemCaptions[i]));
+        item->setText(QString::fromUtf8(kKindLabels[i]));
         itemGroup_->addButton(item, i);
         items_[static_cast<std::size_t>(i)] = item;
     }
@@ -193,7 +193,7 @@ void TForm1::BuildPictures(QWidget* canvas) {
     Panel1 = Make<QLabel>(canvas, "Panel1", 392, 264, 97, 97);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(1);
-    Panel1->setText(QStringLiteral("Panel1"));
+    Panel1->setText(Caption("Panel1"));
     Panel1->setAlignment(Qt::AlignCenter);
     Panel1->setBackgroundRole(QPalette::Button);
     Panel1->setAutoFillBackground(true);
@@ -208,7 +208,7 @@ void TForm1::BuildPictures(QWidget* canvas) {
     MediaPlayer1->setFocusPolicy(Qt::NoFocus);
     MediaPlayer1->setVisible(false);
 
-    BitBtn1 = MakeButton(canvas, "BitBtn1", 464, 24, 41, 41, "");
+    BitBtn1 = MakeButton(canvas, "BitBtn1", 464, 24, 41, 41);
     const QPixmap glyph = TransparentGlyph(QStringLiteral(":/mogran/bitbtn1.bmp"));
     BitBtn1->setIcon(QIcon(glyph));
     BitBtn1->setIconSize(glyph.size());

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstddef>
-#include <istream>
+#include <cstring>
 
 #include "app_error.h"
 
@@ -47,33 +47,21 @@ enum Compression : std::uint32_t {
 
 constexpr std::size_t kChunk = 4096;  // pixel data are read this much at a time
 
-// The file behind a stream: its length is found by seeking, and only the parts the headers
-// point at are read.
+// The file behind a byte source: only the parts the headers point at are read.
 class Input {
 public:
-    explicit Input(std::istream& in) : in_(in) {
-        in_.seekg(0, std::ios::end);
-        const std::streamoff end = in_.tellg();
-        if (end < 0)
-            Truncated();
-        size_ = static_cast<std::uint64_t>(end);
-    }
+    explicit Input(ByteSource& source) : source_(source), size_(source.Size()) {}
 
     std::uint64_t Size() const { return size_; }
 
     // Fills `out` with the `n` bytes at `at`; a file that ends before them is cut short.
     void Read(std::uint64_t at, std::uint8_t* out, std::size_t n) {
-        if (at > size_ || n > size_ - at)
-            Truncated();
-        in_.clear();
-        in_.seekg(static_cast<std::streamoff>(at));
-        in_.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(n));
-        if (static_cast<std::size_t>(in_.gcount()) != n)
+        if (at > size_ || n > size_ - at || !source_.ReadAt(at, out, n))
             Truncated();
     }
 
 private:
-    std::istream& in_;
+    ByteSource& source_;
     std::uint64_t size_ = 0;
 };
 
@@ -469,7 +457,7 @@ void DecodeRle(Input& in, const Layout& l, BmpPicture& pic) {
 
 }  // namespace
 
-BmpPicture ReadBmp(std::istream& file) {
+BmpPicture ReadBmp(ByteSource& file) {
     Input in(file);
     if (in.Size() == 0)
         return {};
@@ -483,6 +471,20 @@ BmpPicture ReadBmp(std::istream& file) {
         DecodeRows(in, layout, pic);
     }
     return pic;
+}
+
+MemoryBytes::MemoryBytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+
+std::uint64_t MemoryBytes::Size() {
+    return size_;
+}
+
+bool MemoryBytes::ReadAt(std::uint64_t at, std::uint8_t* out, std::size_t n) {
+    if (at > size_ || n > size_ - at)
+        return false;
+    if (n > 0)
+        std::memcpy(out, data_ + at, n);
+    return true;
 }
 
 }  // namespace mogran
