@@ -1,0 +1,102 @@
+// The page's side of the drill's display: the controls by their names, the dialogs, the
+// pictures and the sounds. The drill itself runs in the WebAssembly module; this only shows.
+import { errorBox, inputBox } from './dialogs.mjs';
+import { drawPicture, readFile } from './media.mjs';
+
+const kFields = [null, 'Edit1', 'Edit2', 'Edit3', 'Edit4', 'Edit5', 'Edit6'];
+
+export class Front {
+  constructor(doc, hints, sound) {
+    this.doc = doc;
+    this.hints = hints;
+    this.sound = sound;
+    this.module = null;
+    this.applicationTitle = '';
+    this.keyboardFocus = true;
+  }
+
+  $(id) { return this.doc.getElementById(id); }
+
+  // A string for the module, allocated in its memory.
+  newCString(text) {
+    const m = this.module;
+    const size = m.lengthBytesUTF8(text) + 1;
+    const at = m._malloc(size);
+    m.stringToUTF8(text, at, size);
+    return at;
+  }
+
+  field(number) { return this.$(kFields[number]); }
+
+  setText(number, text) {
+    const field = this.field(number);
+    if (field.tagName === 'OUTPUT') field.textContent = text; else field.value = text;
+  }
+
+  text(number) {
+    const field = this.field(number);
+    return field.tagName === 'OUTPUT' ? field.textContent : field.value;
+  }
+
+  setEdit6Colour(r, g, b) { this.$('Edit6').style.color = `rgb(${r}, ${g}, ${b})`; }
+
+  setButton3(caption, hint) {
+    if (caption !== null) this.$('Button3').textContent = caption;
+    if (hint !== null) this.hints.set(this.$('Button3'), hint);
+  }
+
+  focus(name) {
+    const control = this.$(name);
+    control.focus({ preventScroll: true });
+    if (control.select) control.select();
+  }
+
+  checkBox1(set) {
+    const box = this.$('CheckBox1').querySelector('input');
+    if (set >= 0) box.checked = set === 1;
+    return box.checked;
+  }
+
+  radioGroup1ItemIndex() {
+    const item = this.$('RadioGroup1').querySelector('input:checked');
+    return item ? Number(item.value) : -1;
+  }
+
+  titles(windowCaption, applicationTitle) {
+    this.doc.title = windowCaption;
+    this.applicationTitle = applicationTitle;
+  }
+
+  controlTexts(name, caption, hint, accessibleName) {
+    const control = this.$(name);
+    if (!control) return;
+    if (caption) {
+      const place = control.querySelector(':scope > legend, :scope > span') || control;
+      place.textContent = caption;
+    }
+    if (hint) this.hints.set(control, hint);
+    if (accessibleName) control.setAttribute('aria-label', accessibleName);
+  }
+
+  kindLabel(index, label) {
+    const item = this.$('RadioGroup1').querySelectorAll('label > span')[index];
+    if (item) item.textContent = label;
+  }
+
+  showPicture(rgba, width, height) { drawPicture(this.$('Image1'), rgba, width, height); }
+
+  // Ends the run: the installed app's window closes; a browser tab that may not be closed
+  // starts again as a fresh run, since nothing is kept between runs.
+  closeWindow() {
+    window.close();
+    setTimeout(() => { if (!window.closed) location.reload(); }, 100);
+  }
+
+  inputBox(caption, prompt, text) { return inputBox(this.$('InputBox'), caption, prompt, text); }
+
+  errorBox(caption, text) { return errorBox(this.$('ErrorBox'), caption, text); }
+
+  readFile(name) { return readFile(name); }
+
+  playSound(name) { return this.sound.play(name); }
+}

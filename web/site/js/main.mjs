@@ -1,0 +1,54 @@
+// Starts the drill on the page: the module, the run, and the controls' events, each handed to
+// the drill's handler of the same name, one at a time and in order.
+import createModule from '../mogran.mjs';
+import { Front } from './front.mjs';
+import { Hints } from './hints.mjs';
+import { SoundPlayer, drawOwnPicture } from './media.mjs';
+import { bindKeys } from './keys.mjs';
+import { fitToScreen } from './layout.mjs';
+
+function failed() {
+  document.getElementById('Stage').hidden = true;
+  document.getElementById('Failure').hidden = false;
+}
+
+async function start() {
+  if (typeof WebAssembly !== 'object') throw new Error('no WebAssembly');
+  const $ = (id) => document.getElementById(id);
+  const hints = new Hints($('Form1'), $('Hint'));
+  const front = new Front(document, hints, new SoundPlayer(document));
+  const pictures = Promise.all([
+    drawOwnPicture($('Image1'), 'image1.bmp', false),
+    drawOwnPicture($('BitBtn1').querySelector('canvas'), 'bitbtn1.bmp', true),
+  ]);
+  const module = await createModule({ front });
+  front.module = module;
+
+  let queue = Promise.resolve();
+  // Runs a step after every step before it; a handler that waits for a dialog or a file
+  // holds back the events that come meanwhile, as a window's event queue does.
+  const enqueue = (step) => {
+    queue = queue.then(step).catch((error) => { console.error(error); failed(); });
+    return queue;
+  };
+  const call = (name, argument = 0) => module.ccall('mogran_handle', 'number',
+    ['number', 'string', 'number'], [run, name, argument], { async: true });
+  const handle = (name, argument = 0) => enqueue(() => call(name, argument));
+
+  const run = await module.ccall('mogran_run_new', 'number', [], [], { async: true });
+  document.documentElement.dataset.run = 'ready';
+
+  for (const item of $('RadioGroup1').querySelectorAll('input')) {
+    item.addEventListener('change', () => handle('RadioGroup1Click'));
+  }
+  for (const name of ['Button1', 'Button2', 'Button3']) {
+    $(name).addEventListener('click', () => handle(`${name}Click`));
+  }
+  $('CheckBox1').querySelector('input').addEventListener('click', () => handle('CheckBox1Click'));
+  bindKeys(document, { handle, enqueue });
+  fitToScreen(document);
+  $('RadioGroup1').focus();
+  await pictures.catch(() => {});
+}
+
+start().catch((error) => { console.error(error); failed(); });
