@@ -1,0 +1,71 @@
+"""The browser tests' harness: a copy of the built site on a private server, headless Chromium."""
+import os
+import shutil
+import sys
+import tempfile
+import threading
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
+from serve_site import make_server  # noqa: E402
+
+FLAGS = ("--headless=new --no-sandbox --disable-gpu --disable-quic --no-first-run "
+         "--disable-background-networking --disable-component-update --disable-sync "
+         "--autoplay-policy=no-user-gesture-required --window-size=1024,768").split()
+
+
+class Site:
+    """A copy of the site, so that a test may take files away, served until stop()."""
+
+    def __init__(self, built):
+        self.root = tempfile.mkdtemp(prefix="mogran-site-")
+        shutil.copytree(built, self.root, dirs_exist_ok=True)
+        self.server = make_server(self.root)
+        self.url = f"http://127.0.0.1:{self.server.server_port}/"
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def remove(self, name):
+        os.remove(os.path.join(self.root, name))
+
+    def stop(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+def chromium(profile=None):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in FLAGS:
+        options.add_argument(flag)
+    options.add_argument(f"--user-data-dir={profile or tempfile.mkdtemp(prefix='mogran-profile-')}")
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def wait_for(what, check, timeout=10.0):
+    """Polls check() until it gives a true value, which it returns; fails naming `what`."""
+    end = time.monotonic() + timeout
+    while True:
+        value = check()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise AssertionError(f"timed out waiting for {what}")
+        time.sleep(0.02)
+
+
+def text(driver, control):
+    """What a control shows: an edit box's value, any other element's text."""
+    element = driver.find_element(By.ID, control)
+    value = element.get_attribute("value")
+    return value if element.tag_name == "input" else element.text
+
+
+def open_drill(driver, url):
+    driver.get(url)
+    wait_for("the drill to start",
+             lambda: driver.execute_script("return document.documentElement.dataset.run") == "ready")
