@@ -22,6 +22,7 @@ export function fitToScreen(doc) {
     const left = Math.max(0, (innerWidth - width * scale) / 2);
     const top = Math.max(0, (innerHeight - kHeight * scale) / 2);
     stage.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
+    doc.documentElement.style.setProperty('--scale', String(scale));
   };
   addEventListener('resize', fit);
   coarse.addEventListener('change', fit);
