@@ -19,6 +19,8 @@ packages=(
   ghostscript
   # end-to-end reading of the window through the accessibility bus
   dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+  # end-to-end answers through a Japanese input method
+  fcitx5 fcitx5-mozc fcitx5-frontend-qt6
   # desktop metadata validation, the Debian package and its checks
   appstream desktop-file-utils dpkg-dev fakeroot lintian file
 )

@@ -7,8 +7,10 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -84,6 +86,51 @@ private slots:
         Key(form, QEvent::KeyRelease, Qt::Key_5, 700);
         Key(form, QEvent::KeyPress, Qt::Key_Return, 700);
         QCOMPARE(form.Edit6->text(), QStringLiteral("ぶ～　まちがえたよ"));
+    }
+
+    // Full-width digits, pasted or committed by an input method, enter the answer box as the
+    // digits the drill reads; the input method is not asked to compose there at all.
+    void fullWidthDigitsEnterAsDigits() {
+        RecordingDialogs dialogs;
+        TForm1 form(dialogs);
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.Button1->click();
+        QInputMethodQueryEvent query(Qt::ImEnabled);  // as an input method asks it
+        QApplication::sendEvent(QGuiApplication::focusObject(), &query);
+        QCOMPARE(query.value(Qt::ImEnabled), false);
+        QString answer, wide;
+        const auto nextAnswer = [&] {
+            const DrillState& s = form.Data().state;
+            answer = wide = QString::number(form.Data().problemSet[s.CurrentNo].Answer);
+            for (QChar& c : wide)
+                c = QChar(c.unicode() - u'0' + 0xFF10);
+        };
+        QGuiApplication::clipboard()->setText(QStringLiteral("／０１２３４５６７８９："));
+        QTest::keyClick(form.Edit2, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(form.Edit2->text(), QStringLiteral("／0123456789："));
+        form.Edit2->clear();
+        nextAnswer();
+        QGuiApplication::clipboard()->setText(wide);
+        QTest::keyClick(form.Edit2, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(form.Edit2->text(), answer);
+        QTest::keyPress(form.Edit2, Qt::Key_Return);
+        QCOMPARE(form.Edit6->text(), QStringLiteral("せいかいです！"));
+        // Composed, then confirmed by an Enter whose press the input method keeps.
+        nextAnswer();
+        QInputMethodEvent preedit(wide, {}), commit;
+        commit.setCommitString(wide);
+        QApplication::sendEvent(form.Edit2, &preedit);
+        QApplication::sendEvent(form.Edit2, &commit);
+        QTest::keyRelease(form.Edit2, Qt::Key_Return);
+        QCOMPARE(form.Edit2->text(), answer);
+        QTest::keyPress(form.Edit2, Qt::Key_Return);  // not armed by the confirming Enter
+        QCOMPARE(form.Edit4->text(), QStringLiteral("2"));
+        QTest::keyRelease(form.Edit2, Qt::Key_Return);
+        QTest::keyPress(form.Edit2, Qt::Key_Return);
+        QCOMPARE(form.Edit6->text(), QStringLiteral("せいかいです！"));
+        QCOMPARE(form.Edit5->text(), QStringLiteral("100"));
     }
 
     void enterClicksTheFocusedButtonOnly() {

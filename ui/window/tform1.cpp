@@ -113,6 +113,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
                 keyTimes_->Take(event->type() == QEvent::KeyPress, key->nativeScanCode());
         }
     }
+    if (event->type() == QEvent::InputMethod && watched == Edit2) {
+        inputMethodSincePress_ = true;
+    }
     if (keyEvent && watched == Edit2) {
         const auto* key = static_cast<QKeyEvent*>(event);
         HandleEdit2Key(*key, std::exchange(windowKeyTimestamp_, 0));
@@ -131,6 +134,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 // release real. Releasing only re-arms Enter for the next key press, so nothing is late.
 void TForm1::HandleEdit2Key(const QKeyEvent& key, quint64 timestamp) {
     if (key.type() == QEvent::KeyRelease) {
+        // An input method keeps the press of the Enter that confirms its composition; the
+        // release that still comes here belongs to no answer and arms nothing.
+        if (inputMethodSincePress_ && DrillKeyCode(key.key()) == kEnterKey) {
+            return;
+        }
         if (key.isAutoRepeat()) {
             return;
         }
@@ -145,6 +153,7 @@ void TForm1::HandleEdit2Key(const QKeyEvent& key, quint64 timestamp) {
         }
         return;
     }
+    inputMethodSincePress_ = false;
     if (releaseHeld_) {
         releaseHeld_ = false;
         if (key.key() != heldKey_ || timestamp != heldTimestamp_) {

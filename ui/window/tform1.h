@@ -129,6 +129,8 @@ private:
     int heldKey_ = 0;
     quint64 heldTimestamp_ = 0;
     quint64 windowKeyTimestamp_ = 0;
+    // An input method has sent the answer box an event since its last key press.
+    bool inputMethodSincePress_ = false;
     std::unique_ptr<KeyEventTimes> keyTimes_;  // on X only
 };
 

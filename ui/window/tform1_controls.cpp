@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "answer_box.h"
 #include "tform1.h"
 #include "window_fonts.h"
 #include "window_texts.h"
@@ -50,9 +51,10 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, Rgb colour) {
     widget->setPalette(palette);
 }
 
-QLineEdit* MakeEdit(QWidget* parent, const char* name, int left, int top, int width, int height,
-                    const QFont& font, Rgb colour, bool readOnly) {
-    auto* edit = Make<QLineEdit>(parent, name, left, top, width, height);
+template <typename E = QLineEdit>
+E* MakeEdit(QWidget* parent, const char* name, int left, int top, int width, int height,
+            const QFont& font, Rgb colour, bool readOnly) {
+    auto* edit = Make<E>(parent, name, left, top, width, height);
     edit->setFont(font);
     edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     SetColour(edit, QPalette::Text, colour);
@@ -133,8 +135,8 @@ void TForm1::BuildControls() {
     BuildRadioGroup(canvas_);
 
     Edit1 = MakeEdit(canvas_, "Edit1", 32, 200, 457, 56, MakeFont(kFixedGothic, 48), clNavy, true);
-    Edit2 = MakeEdit(canvas_, "Edit2", 112, 280, 177, 56, MakeFont(kFixedGothic, 48, true), clNavy,
-                     false);
+    Edit2 = MakeEdit<AnswerBox>(canvas_, "Edit2", 112, 280, 177, 56,
+                                MakeFont(kFixedGothic, 48, true), clNavy, false);
     Button1 = MakeButton(canvas_, "Button1", 168, 368, 81, 33);
     Button2 = MakeButton(canvas_, "Button2", 408, 368, 81, 33);
     const QFont counterFont = MakeFont(kFixedGothic, 21);

@@ -1,0 +1,73 @@
+# Types right answers into the program with fcitx5 and Mozc switched to Japanese; each must
+# be judged right at the first Enter.
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+
+def fail(why):
+    program.kill()
+    sys.exit(f"FAIL: {why}")
+
+
+def wait_for(what, probe, timeout=30):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        try:
+            value = probe()
+        except Exception:  # the program or its tree is still coming up
+            value = None
+        if value:
+            return value
+        time.sleep(0.05)
+    fail(f"timed out waiting for {what() if callable(what) else what}")
+
+
+def run(*args):
+    return subprocess.run(args, capture_output=True, text=True).stdout.strip()
+
+
+def named(name):
+    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "mogran")
+    return pyatspi.findDescendant(app, lambda a: a.name == name)
+
+
+def text(name):
+    return named(name).queryText().getText(0, -1)
+
+
+def answer():
+    expression = text("もんだい")
+    for glyph, op in (("＋", "+"), ("－", "-"), ("×", "*"), ("÷", "//")):
+        expression = expression.replace(glyph, op)
+    return str(eval(expression))
+
+
+subprocess.Popen(["fcitx5"], stdout=subprocess.DEVNULL, stderr=open("fcitx5.log", "w"))
+program = subprocess.Popen([sys.argv[1]])
+window = wait_for("the window", lambda: run("xdotool", "search", "--onlyvisible", "--classname", "^mogran$"))
+run("xdotool", "windowfocus", "--sync", window.split()[0])
+
+
+def japanese():  # asks again until the window's input context has come up
+    run("fcitx5-remote", "-o")
+    return run("fcitx5-remote") == "2" and run("fcitx5-remote", "-n") == "mozc"
+
+
+wait_for(lambda: f"Mozc switched on: {run('fcitx5-remote')} {run('fcitx5-remote', '-n')}", japanese)
+start = wait_for("the start button", lambda: named("スタート"))
+x, y, w, h = start.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+run("xdotool", "mousemove", "--sync", str(x + w // 2), str(y + h // 2), "click", "1")
+for number in range(1, 4):
+    wait_for(f"problem {number}", lambda: text("なんもんめ") == str(number) and text("こたえ") == "")
+    typed = answer()
+    run("xdotool", "type", "--delay", "100", typed)
+    run("xdotool", "key", "Return")
+    wait_for(lambda: f"{typed} judged right, shown: {text('メッセージ')}, {text('こたえ')!r}",
+             lambda: text("メッセージ") == "せいかいです！" and text("なんもんめ") == str(number + 1))
+if run("fcitx5-remote") != "2":
+    fail("the input method was switched off while the answers were typed")
+program.kill()
+print("PASS: right answers typed with Mozc on in Japanese are judged right at the first Enter")

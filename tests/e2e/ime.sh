@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Answers in the real program with a Japanese input method switched on: fcitx5 with Mozc on a
+# private X server and session bus, keys typed through XTest, the verdict read through the
+# accessibility bus. Mozc's server does not run as root, so root runs this as a throwaway user.
+# usage: ime.sh <program> <media folder>
+set -euo pipefail
+skip() { echo "SKIP: $*"; exit 77; }
+
+user=mogran-ime
+if [ "$(id -u)" -eq 0 ]; then
+    id -u "$user" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$user" ||
+        skip "cannot add the user $user to run the input method"
+    exec runuser -u "$user" -- bash "$(realpath "$0")" "$(realpath "$1")" "$(realpath "$2")"
+fi
+for tool in fcitx5 fcitx5-remote Xvfb xdotool dbus-run-session; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed"
+done
+ls /usr/lib/*/fcitx5/fcitx5-mozc.so >/dev/null 2>&1 || skip "fcitx5-mozc is not installed"
+[ -r "$1" ] && [ -x "$1" ] && [ -r "$2/mascot.bmp" ] || skip "user $(id -un) cannot read $1 and $2"
+
+here="$(dirname "$(realpath "$0")")"
+work="$(mktemp -d)"
+xvfb_pid=""
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+for name in mascot.bmp maru1.bmp batu1.bmp maru1.wav batu1.wav; do cp "$2/$name" "$work/"; done
+# Mozc is the one input method; the input state is shared by all windows.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$XDG_CONFIG_HOME/fcitx5"
+printf '[Behavior]\nShareInputState=All\n' >"$XDG_CONFIG_HOME/fcitx5/config"
+printf '%s\n' '[Groups/0]' 'Name=Default' 'Default Layout=us' 'DefaultIM=mozc' \
+    '[Groups/0/Items/0]' 'Name=keyboard-us' '[Groups/0/Items/1]' 'Name=mozc' \
+    '[GroupOrder]' '0=Default' >"$XDG_CONFIG_HOME/fcitx5/profile"
+
+Xvfb -noreset -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "FAIL: Xvfb gave no display: $(cat "$work/xvfb.log")" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+
+cd "$work"
+dbus-run-session -- env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    QT_IM_MODULE=fcitx SDL_AUDIODRIVER=dummy /usr/bin/python3 "$here/ime.py" "$1"
