@@ -8,8 +8,11 @@ import pyatspi
 
 
 def fail(why):
-    program.kill()
-    sys.exit(f"FAIL: {why}")
+    if program:
+        program.kill()
+    fcitx.terminate()
+    with open("fcitx5.log") as log:
+        sys.exit(f"FAIL: {why}\n{log.read()[-2000:]}")
 
 
 def wait_for(what, probe, timeout=30):
@@ -45,7 +48,17 @@ def answer():
     return str(eval(expression))
 
 
-subprocess.Popen(["fcitx5"], stdout=subprocess.DEVNULL, stderr=open("fcitx5.log", "w"))
+fcitx = subprocess.Popen(["fcitx5"], stdout=subprocess.DEVNULL, stderr=open("fcitx5.log", "w"))
+program = None
+
+
+def loaded():  # Mozc's addon is in and the input method answers on the bus
+    with open("fcitx5.log") as log:
+        return "Loaded addon mozc" in log.read() and run("fcitx5-remote") in ("1", "2")
+
+
+# The program comes up only once the input method is there to take its input context.
+wait_for("fcitx5 with Mozc to start", loaded)
 program = subprocess.Popen([sys.argv[1]])
 window = wait_for("the window", lambda: run("xdotool", "search", "--onlyvisible", "--classname", "^mogran$"))
 run("xdotool", "windowfocus", "--sync", window.split()[0])
@@ -53,6 +66,7 @@ run("xdotool", "windowfocus", "--sync", window.split()[0])
 
 def japanese():  # asks again until the window's input context has come up
     run("fcitx5-remote", "-o")
+    run("fcitx5-remote", "-s", "mozc")
     return run("fcitx5-remote") == "2" and run("fcitx5-remote", "-n") == "mozc"
 
 
@@ -70,4 +84,6 @@ for number in range(1, 4):
 if run("fcitx5-remote") != "2":
     fail("the input method was switched off while the answers were typed")
 program.kill()
+fcitx.terminate()
+fcitx.wait()
 print("PASS: right answers typed with Mozc on in Japanese are judged right at the first Enter")

@@ -24,7 +24,7 @@ xvfb_pid=""
 cleanup() {
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     wait 2>/dev/null || true
-    rm -rf "$work"
+    rm -rf "$work" 2>/dev/null || true  # a helper of the input method may still be writing there
 }
 trap cleanup EXIT
 
