@@ -1,6 +1,6 @@
 # Writes the site's service worker from its template: the files it keeps are those of the built
 # site but itself and the media files, and its version is a digest of every other file's
-# name and contents, so that any change to the site makes a new version.
+# name and contents and of the template, so that any change to the site makes a new version.
 # Usage: cmake -DSITE=<site folder> -DTEMPLATE=<sw.js.in> -P write_worker.cmake
 cmake_minimum_required(VERSION 3.25)
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${SITE} ${SITE}/*)
@@ -16,6 +16,8 @@ foreach(name ${files})
     list(APPEND shell "'${name}'")
   endif()
 endforeach()
+file(SHA256 ${TEMPLATE} digest)
+string(APPEND contents "sw.js.in ${digest}\n")
 string(SHA256 version "${contents}")
 string(SUBSTRING ${version} 0 16 SITE_VERSION)
 list(JOIN shell ", " SHELL_FILES)
