@@ -2,6 +2,8 @@
 # ./build.sh run   set up, build and start the program (in media/, where its files are)
 # ./build.sh test  set up, build and run every test, also under the sanitizers and fuzzers
 # ./build.sh package  set up, build a release tree for /usr and make mogran_2.01.2_amd64.deb here
+# ./build.sh web [PORT]  set up, build the web page into build-web/site and serve it at
+#                        http://127.0.0.1:PORT/ (default 8080) until Ctrl+C
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -12,6 +14,13 @@ configure_and_build() {  # dir, extra cmake args...
     local dir="$1"; shift
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
+}
+
+build_site() {  # the web page: the core in WebAssembly and the page's files, in build-web/site
+    # Debian's emscripten runs on node and finds the node modules it needs there.
+    NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B build-web -G Ninja \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
+    NODE_PATH=/usr/share/nodejs cmake --build build-web -j "$jobs"
 }
 
 run_tests() {  # dir
@@ -49,8 +58,18 @@ case "${1:-}" in
         lintian mogran_2.01.2_amd64.deb
         echo "made $here/mogran_2.01.2_amd64.deb; install it with: sudo apt install ./mogran_2.01.2_amd64.deb"
         ;;
+    web)
+        port="${2:-8080}"
+        if ! [[ "$port" =~ ^[0-9]+$ ]]; then
+            echo "usage: ./build.sh web [PORT]" >&2
+            exit 2
+        fi
+        bash scripts/setup.sh
+        build_site
+        exec /usr/bin/python3 scripts/serve_site.py build-web/site "$port"
+        ;;
     *)
-        echo "usage: ./build.sh run | ./build.sh test | ./build.sh package" >&2
+        echo "usage: ./build.sh run | ./build.sh test | ./build.sh package | ./build.sh web [PORT]" >&2
         exit 2
         ;;
 esac

@@ -1,8 +1,9 @@
 // Draws the drill's pictures and synthesises its two sounds.
-// Usage: make-media <media folder> <window resources folder> [preview folder]
+// Usage: make-media <media folder> <window resources folder> <web icons folder> [preview folder]
 // The media folder receives mascot.bmp, maru1.bmp, batu1.bmp, maru1.wav and batu1.wav; the
-// resources folder the window's built-in pictures. With a preview folder, every picture is
-// also written there as an enlarged PNG for looking at.
+// resources folder the window's built-in pictures; the web icons folder the web page's app
+// icons. With a preview folder, every picture is also written there as an enlarged PNG for
+// looking at.
 #include <algorithm>
 #include <cstdio>
 #include <exception>
@@ -68,7 +69,40 @@ void SavePicture(const std::string& path, const QImage& picture, int bitsPerPixe
     preview.Save(name, ToImage(indexed), 4);
 }
 
-void MakeAll(const std::string& mediaDir, const std::string& resourcesDir, const Preview& preview) {
+void SavePng(const std::string& path, const QImage& image) {
+    if (!image.save(QString::fromStdString(path), "PNG", 0)) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
+// The icon in 256 colours, so that the page stays small: a median-cut palette of its opaque
+// colours and the tile's colour at a few steps of transparency for its rounded edge.
+QImage PaletteIcon(const QImage& icon) {
+    const QRgb tile = icon.pixel(icon.width() / 2, icon.height() / 20);
+    QList<QRgb> table;
+    for (QRgb colour : Quantise(icon, 248).palette) {
+        table.push_back(colour);
+    }
+    for (int alpha = 0; alpha < 256; alpha += 32) {
+        table.push_back(qRgba(qRed(tile), qGreen(tile), qBlue(tile), alpha));
+    }
+    return icon.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither);
+}
+
+// The web page's app icons: the desktop icon at the sizes installed apps ask for, and a full
+// square tile for the home screens that round the corners themselves and would fill
+// transparent ones with black.
+void MakeWebIcons(const std::string& dir, const Preview& preview) {
+    for (int size : {192, 512}) {
+        const QImage icon = PaletteIcon(DrawIcon(size, false));
+        SavePng(dir + "/icon-" + std::to_string(size) + ".png", icon);
+        preview.Save("web-icon-" + std::to_string(size), Flatten(icon, Qt::white), 1);
+    }
+    SavePng(dir + "/apple-touch-icon.png", PaletteIcon(DrawIcon(180, true)));
+}
+
+void MakeAll(const std::string& mediaDir, const std::string& resourcesDir,
+             const std::string& webIconsDir, const Preview& preview) {
     SavePicture(mediaDir + "/mascot.bmp", DrawMascot(81, false), 8, preview, "mascot");
     SavePicture(mediaDir + "/maru1.bmp", DrawRight(81), 8, preview, "maru1");
     SavePicture(mediaDir + "/batu1.bmp", DrawWrong(81), 8, preview, "batu1");
@@ -88,6 +122,7 @@ void MakeAll(const std::string& mediaDir, const std::string& resourcesDir, const
         }
         preview.Save(name, Flatten(icon, Qt::white), 1);
     }
+    MakeWebIcons(webIconsDir, preview);
     preview.SaveSheet();
 }
 
@@ -95,13 +130,15 @@ void MakeAll(const std::string& mediaDir, const std::string& resourcesDir, const
 }  // namespace mogran
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <media folder> <resources folder> [preview folder]\n",
+    if (argc < 4) {
+        std::fprintf(stderr,
+                     "usage: %s <media folder> <resources folder> <web icons folder> "
+                     "[preview folder]\n",
                      argv[0]);
         return 2;
     }
     try {
-        mogran::MakeAll(argv[1], argv[2], mogran::Preview{argc > 3 ? argv[3] : "", {}});
+        mogran::MakeAll(argv[1], argv[2], argv[3], mogran::Preview{argc > 4 ? argv[4] : "", {}});
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make-media: %s\n", e.what());
         return 1;

@@ -21,6 +21,8 @@ packages=(
   dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
   # end-to-end answers through a Japanese input method
   fcitx5 fcitx5-mozc fcitx5-frontend-qt6
+  # the web page: the core compiled to WebAssembly, and its browser tests
+  emscripten chromium chromium-driver python3-selenium
   # desktop metadata validation, the Debian package and its checks
   appstream desktop-file-utils dpkg-dev fakeroot lintian file
 )

@@ -12,6 +12,13 @@ function failed() {
   document.getElementById('Failure').hidden = false;
 }
 
+// Lets the browser keep the site, for the next visit without a network and for installing it
+// as an app; where it cannot, the page simply stays a page.
+function keepForOffline() {
+  if (!('serviceWorker' in navigator)) return;
+  navigator.serviceWorker.register('sw.js', { updateViaCache: 'none' }).catch(() => {});
+}
+
 async function start() {
   if (typeof WebAssembly !== 'object') throw new Error('no WebAssembly');
   const $ = (id) => document.getElementById(id);
@@ -37,6 +44,7 @@ async function start() {
 
   const run = await module.ccall('mogran_run_new', 'number', [], [], { async: true });
   document.documentElement.dataset.run = 'ready';
+  keepForOffline();
 
   for (const item of $('RadioGroup1').querySelectorAll('input')) {
     item.addEventListener('change', () => handle('RadioGroup1Click'));
