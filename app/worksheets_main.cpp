@@ -2,13 +2,12 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
-
 #include <unistd.h>
+#include <vector>
 
 #include <QGuiApplication>
 
-#include "class_worksheets.h"
+#include "class_worksheets_pdf.h"
 #include "random_source.h"
 #include "worksheets_options.h"
 
@@ -18,18 +17,6 @@ constexpr int kFailure = 1;
 constexpr int kUsageError = 2;
 // Progress is shown when stderr is a terminal and the document has more pages than this.
 constexpr std::int32_t kQuietPages = 20;
-
-QPageSize PageSizeOf(mogran::Paper paper) {
-    switch (paper) {
-        case mogran::Paper::B5:
-            return QPageSize(QPageSize::JisB5);
-        case mogran::Paper::Letter:
-            return QPageSize(QPageSize::Letter);
-        case mogran::Paper::A4:
-            break;
-    }
-    return QPageSize(QPageSize::A4);
-}
 
 void ShowProgress(std::int32_t done, std::int32_t total) {
     std::fprintf(stderr, "\rmogran-worksheets: page %d of %d", done, total);
@@ -52,8 +39,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    mogran::ClassWorksheets job{options.kind, options.count, options.sets, 0,
-                                PageSizeOf(options.paper)};
+    mogran::ClassWorksheets job{options.kind, options.count, options.sets, 0};
     if (options.seed) {
         job.firstState = *options.seed;
     } else {
@@ -73,7 +59,7 @@ int main(int argc, char* argv[]) {
         char* qtArgv[] = {name, platform, offscreen, nullptr};
         const QGuiApplication app(qtArgc, qtArgv);
         file.Commit(mogran::DrawClassWorksheets(
-            job, progress ? ShowProgress : mogran::WorksheetsProgress{}));
+            job, options.paper, progress ? ShowProgress : mogran::WorksheetsProgress{}));
     } catch (const mogran::AppError& e) {
         std::fprintf(stderr, "mogran-worksheets: %s\n", e.what());
         return kFailure;

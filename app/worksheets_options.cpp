@@ -1,47 +1,42 @@
 #include "worksheets_options.h"
 
-#include <charconv>
 #include <string_view>
-#include <system_error>
 
 namespace mogran {
 
 namespace {
 
-// A whole decimal number, digits only, in min..max.
-std::int64_t ParseNumber(const std::string& option, const std::string& text, std::int64_t min,
-                         std::int64_t max) {
-    const std::string range = std::to_string(min) + " to " + std::to_string(max);
+// A whole decimal number, digits only, within the range.
+std::int64_t ParseNumber(const std::string& option, const std::string& text, SettingRange range) {
+    const std::string span = std::to_string(range.min) + " to " + std::to_string(range.max);
     std::int64_t value{};
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    const bool digitsOnly = !text.empty() && text.front() >= '0' && text.front() <= '9';
-    if (!digitsOnly || ptr != end || ec == std::errc::invalid_argument)
-        throw UsageError(option + " needs a whole number from " + range + ", not '" + text + "'");
-    if (ec == std::errc::result_out_of_range || value < min || value > max)
-        throw UsageError(option + " must be from " + range + ", not " + text);
+    switch (CheckWholeNumber(text, range, value)) {
+        case NumberCheck::NotWhole:
+            throw UsageError(option + " needs a whole number from " + span + ", not '" + text +
+                             "'");
+        case NumberCheck::OutOfRange:
+            throw UsageError(option + " must be from " + span + ", not " + text);
+        case NumberCheck::Ok:
+            break;
+    }
     return value;
 }
 
 Paper ParsePaper(const std::string& text) {
-    if (text == "A4")
-        return Paper::A4;
-    if (text == "B5")
-        return Paper::B5;
-    if (text == "Letter")
-        return Paper::Letter;
+    if (const std::optional<Paper> paper = PaperNamed(text))
+        return *paper;
     throw UsageError("--paper must be A4, B5 or Letter, not '" + text + "'");
 }
 
 void Apply(WorksheetsOptions& o, const std::string& name, const std::string& value) {
     if (name == "--kind")
-        o.kind = static_cast<std::int32_t>(ParseNumber(name, value, 1, 8));
+        o.kind = static_cast<std::int32_t>(ParseNumber(name, value, kKindRange));
     else if (name == "--count")
-        o.count = static_cast<std::int32_t>(ParseNumber(name, value, 1, 100));
+        o.count = static_cast<std::int32_t>(ParseNumber(name, value, kCountRange));
     else if (name == "--sets")
-        o.sets = static_cast<std::int32_t>(ParseNumber(name, value, 1, 200));
+        o.sets = static_cast<std::int32_t>(ParseNumber(name, value, kSetsRange));
     else if (name == "--seed")
-        o.seed = static_cast<std::uint32_t>(ParseNumber(name, value, 0, 4294967295));
+        o.seed = static_cast<std::uint32_t>(ParseNumber(name, value, kSeedRange));
     else if (name == "--paper")
         o.paper = ParsePaper(value);
     else if (value.empty())

@@ -6,10 +6,9 @@
 #include <vector>
 
 #include "app_error.h"
+#include "worksheets_settings.h"
 
 namespace mogran {
-
-enum class Paper { A4, B5, Letter };
 
 // What mogran-worksheets was asked to make.
 struct WorksheetsOptions {

@@ -3,11 +3,11 @@
 #include <emscripten.h>
 
 #include "error_text.h"
+#include "print_action.h"
 
 namespace mogran {
 
 namespace {
-
 
 struct HandlerEntry {
     std::string_view name;
@@ -39,6 +39,10 @@ WebRun::WebRun() : session_(data_, display_) {
 
 bool WebRun::Handle(std::string_view handler, std::int32_t argument) {
     try {
+        if (handler == "BitBtn1Click") {
+            PrintSheets(argument);
+            return true;
+        }
         if (handler == "Edit2KeyDown") {
             session_.Edit2KeyDown(argument == kBrowserEnter ? kEnterKey : 0);
             return true;
@@ -54,6 +58,19 @@ bool WebRun::Handle(std::string_view handler, std::int32_t argument) {
         display_.ErrorBox(WithFullStop(CurrentFailureMessage()));
         return true;
     }
+}
+
+void WebRun::PrintSheets(std::int32_t paper) {
+    constexpr Paper kPapers[] = {Paper::A4, Paper::B5, Paper::Letter};
+    printDevice_.SetPaper(paper >= 1 && paper <= 2 ? kPapers[paper] : Paper::A4);
+    printDevice_.BeginDocument();
+    try {
+        BitBtn1Click(session_, printPrompts_, printDevice_);
+    } catch (...) {
+        printDevice_.DropDocument();
+        throw;
+    }
+    printDevice_.EndDocument();
 }
 
 }  // namespace mogran

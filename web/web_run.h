@@ -6,6 +6,8 @@
 #include "drill_data.h"
 #include "drill_session.h"
 #include "web_display.h"
+#include "web_print_device.h"
+#include "web_print_prompts.h"
 
 namespace mogran {
 
@@ -20,10 +22,15 @@ public:
     bool Handle(std::string_view handler, std::int32_t argument);
 
 private:
+    // The print button: the sheets of the paper numbered `paper` (0 A4, 1 JIS B5, 2 Letter)
+    // are left on the page for the browser's print dialog.
+    void PrintSheets(std::int32_t paper);
 
     DrillData data_;
     WebDisplay display_;
     DrillSession session_;
+    WebPrintPrompts printPrompts_;
+    WebPrintDevice printDevice_;
 };
 
 }  // namespace mogran

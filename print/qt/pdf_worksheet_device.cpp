@@ -5,16 +5,8 @@
 
 #include "app_error.h"
 #include "reproducible_pdf.h"
-#include "worksheet_layout.h"
 
 namespace mogran {
-
-namespace {
-
-// The page label stands this far right of the name box's left edge, on the line of "なまえ".
-constexpr std::int32_t kLabelInset = 100;
-
-}  // namespace
 
 PdfWorksheetDevice::PdfWorksheetDevice(const QPageSize& paper) : writer_(&buffer_) {
     buffer_.open(QIODevice::WriteOnly);
@@ -56,11 +48,7 @@ int PdfWorksheetDevice::PageDpiY() const {
 }
 
 void PdfWorksheetDevice::EndJob() {
-    PainterPage& page = OpenPage();
-    if (!label_.empty()) {
-        const WorksheetLayout layout = MakeWorksheetLayout(PageSize(), 0);
-        page.TextOut(kPageMargin + kLabelInset, layout.BoxTop + 20, label_);
-    }
+    OpenPage();
     page_.reset();
 }
 

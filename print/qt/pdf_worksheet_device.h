@@ -14,7 +14,7 @@ namespace mogran {
 
 // The worksheet operations drawn into one PDF document in memory: every job is a page of
 // it, the whole page is the drawing area, and a device pixel is 1/1200 inch. The font is
-// embedded. A label can be added at the left of every page's name box.
+// embedded.
 class PdfWorksheetDevice : public PainterPrintDevice {
 public:
     static constexpr int kResolution = 1200;
@@ -28,11 +28,7 @@ public:
     bool SetupDialog() override { return true; }
     PageExtent PageSize() override;
     void BeginJob() override;
-    // Draws the label, in the page's last font, before the page is done.
     void EndJob() override;
-
-    // Text for the name box of the pages that follow; empty for none.
-    void SetPageLabel(std::string label) { label_ = std::move(label); }
 
     // Ends the document and returns its bytes, without a creation date: the same pages
     // always give the same bytes. Throws AppError.
@@ -46,7 +42,6 @@ private:
     QPdfWriter writer_;
     QPainter painter_;
     std::optional<PainterPage> page_;
-    std::string label_;
     bool started_ = false;
 };
 

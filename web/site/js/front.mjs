@@ -1,6 +1,6 @@
 // The page's side of the drill's display: the controls by their names, the dialogs, the
 // pictures and the sounds. The drill itself runs in the WebAssembly module; this only shows.
-import { errorBox, inputBox } from './dialogs.mjs';
+import { errorBox, inputBox, messageBox } from './dialogs.mjs';
 import { drawPicture, readFile } from './media.mjs';
 
 const kFields = [null, 'Edit1', 'Edit2', 'Edit3', 'Edit4', 'Edit5', 'Edit6'];
@@ -13,6 +13,7 @@ export class Front {
     this.module = null;
     this.applicationTitle = '';
     this.keyboardFocus = true;
+    this.focusAfterBusy = null;
   }
 
   $(id) { return this.doc.getElementById(id); }
@@ -46,6 +47,10 @@ export class Front {
   }
 
   focus(name) {
+    if (this.$('Form1').inert) {
+      this.focusAfterBusy = name;
+      return;
+    }
     const control = this.$(name);
     control.focus({ preventScroll: true });
     if (control.select) control.select();
@@ -95,6 +100,39 @@ export class Front {
   inputBox(caption, prompt, text) { return inputBox(this.$('InputBox'), caption, prompt, text); }
 
   errorBox(caption, text) { return errorBox(this.$('ErrorBox'), caption, text); }
+
+  // A confirmation box; `buttons` holds a "result:label" line a button, the default first.
+  // CR LF LF between the lines shows as one blank line.
+  async confirm(icon, caption, text, buttons, escResult, closeResult) {
+    const list = buttons.split('\n').map((line) => [line.slice(0, line.indexOf(':')),
+      line.slice(line.indexOf(':') + 1)]);
+    const answer = await messageBox(this.$('MessageBox'), {
+      caption, icon, text: text.replaceAll('\r\n', '\n'), buttons: list,
+      escValue: String(escResult), closeValue: String(closeResult),
+    });
+    return Number(answer);
+  }
+
+  // Resolves once the page has painted; a hidden page, which paints nothing, goes on anyway.
+  nextPaint() {
+    return new Promise((resolve) => {
+      requestAnimationFrame(() => setTimeout(resolve));
+      setTimeout(resolve, 100);
+    });
+  }
+
+  // While busy the window takes no input at all and shows the busy cursor; the focus it is
+  // given meanwhile is taken when it is idle again.
+  busy(on) {
+    this.$('Form1').inert = on;
+    this.$('Pad').inert = on;
+    this.doc.documentElement.classList.toggle('busy', on);
+    if (!on && this.focusAfterBusy) {
+      const name = this.focusAfterBusy;
+      this.focusAfterBusy = null;
+      this.focus(name);
+    }
+  }
 
   readFile(name) { return readFile(name); }
 

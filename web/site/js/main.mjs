@@ -6,6 +6,7 @@ import { Hints } from './hints.mjs';
 import { SoundPlayer, drawOwnPicture } from './media.mjs';
 import { bindKeys } from './keys.mjs';
 import { fitToScreen } from './layout.mjs';
+import { Sheets } from './sheets.mjs';
 
 function failed() {
   document.getElementById('Stage').hidden = true;
@@ -28,7 +29,8 @@ async function start() {
     drawOwnPicture($('Image1'), 'image1.bmp', false),
     drawOwnPicture($('BitBtn1').querySelector('canvas'), 'bitbtn1.bmp', true),
   ]);
-  const module = await createModule({ front });
+  const sheets = new Sheets(document);
+  const module = await createModule({ front, sheets });
   front.module = module;
 
   let queue = Promise.resolve();
@@ -52,6 +54,11 @@ async function start() {
   for (const name of ['Button1', 'Button2', 'Button3']) {
     $(name).addEventListener('click', () => handle(`${name}Click`));
   }
+  // The sheets go to the browser's print dialog once they are laid out.
+  $('BitBtn1').addEventListener('click', () => {
+    handle('BitBtn1Click', $('Paper').selectedIndex);
+    enqueue(() => sheets.printFresh());
+  });
   $('CheckBox1').querySelector('input').addEventListener('click', () => handle('CheckBox1Click'));
   bindKeys(document, { handle, enqueue });
   fitToScreen(document);
