@@ -9,15 +9,19 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include "app_error.h"
 #include "input_box.h"
+#include "startup.h"
 #include "tform1.h"
 
 namespace mogran {
@@ -76,7 +80,8 @@ private slots:
         QCOMPARE(form.Edit5->text(), QStringLiteral("100"));
         QCOMPARE(form.Edit6->text(), QStringLiteral("こたえをいれてリターン。"));
         // A real release of Enter, or of any other key even in the same millisecond, arms Enter.
-        TypeAnswer(form);
+        const DrillState& s = form.Data().state;
+        form.Edit2->setText(QString::number(form.Data().problemSet[s.CurrentNo].Answer));
         Key(form, QEvent::KeyPress, Qt::Key_Return, 500);
         QCOMPARE(form.Edit4->text(), QStringLiteral("3"));
         form.Edit2->setText(QStringLiteral("-1"));
@@ -125,8 +130,11 @@ private slots:
         TForm1 form(dialogs);
         for (const auto& [handler, shown] : cases) {
             dialogs.boxes.clear();
+            form.Button1->grabMouse();  // the button pressed by the mouse springs back
+            form.Button1->setDown(true);
             form.Guard(handler);
             QCOMPARE(dialogs.boxes, QStringList("モグラン（３数の計算）|" + shown));
+            QVERIFY(!form.Button1->isDown() && !QWidget::mouseGrabber());
         }
     }
 
@@ -148,6 +156,39 @@ private slots:
             QVERIFY(!box.isVisible());
             QCOMPARE(box.Answer(), answer);
         }
+    }
+
+    // Faces as installed, character heights, bold and hints of the window and its controls.
+    void fontsHintsAndNamesAsDesigned() {
+        SetUpApplication();
+        RecordingDialogs dialogs;
+        TForm1 form(dialogs);
+        const QString p = "IPAPGothic", f = "IPAGothic";
+        // clang-format off
+        const std::tuple<QString, QString, int, bool, QString> design[] = {
+            {"Form1", p, 12, false, ""}, {"RadioGroup1", p, 12, false, "もんだいをえらびます"},
+            {"CheckBox1", p, 12, false, "チェックで　なんもんやるかをきめます"},
+            {"Button1", p, 12, false, "れんしゅうをはじめます"},
+            {"Button2", p, 12, false, "おしまいにします"}, {"Button3", p, 12, false, "せいかいをおしえます"},
+            {"BitBtn1", p, 12, false, "もんだいをいんさつします"}, {"Label1", p, 48, true, ""},
+            {"Label2", f, 19, false, ""}, {"Label5", f, 19, false, ""}, {"Edit1", f, 48, false, ""},
+            {"Edit2", f, 48, true, ""}, {"Edit3", f, 21, false, ""}, {"Edit5", f, 21, false, ""},
+            {"Edit6", f, 32, false, ""}, {"Panel1", p, 12, false, ""}};
+        // clang-format on
+        for (const auto& [name, face, height, bold, hint] : design) {
+            auto* w = name == "Form1" ? &form : form.findChild<QWidget*>(name);
+            const QFontInfo shown(w->font());
+            QCOMPARE(
+                std::tuple(name, shown.family(), shown.pixelSize(), shown.bold(), w->toolTip()),
+                std::tuple(name, face, height, bold, hint));
+            QCOMPARE(w->toolTipDuration(), hint.isEmpty() ? -1 : 2500);
+        }
+        QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), QColor(0, 255, 255));
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 200);
+        QCOMPARE(form.windowTitle(), "モグラン（３つの整数の四則） Ver2.01 R2");
+        QCOMPARE(QStringList({QApplication::applicationName(), QApplication::applicationVersion(),
+                              QGuiApplication::desktopFileName()}),
+                 QStringList({"mogran", "2.01.2", "jp.mogran.Mogran"}));
     }
 
     // The names themselves are read back by the end-to-end test.
