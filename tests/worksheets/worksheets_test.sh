@@ -44,6 +44,11 @@ class)
             done
         done
     done
+    # Without options: one set of 100 problems of kind 1.
+    "$tool" --seed 7 --output "$tmp/plain.pdf" 2>/dev/null || fail "defaults: status $?"
+    "$problemset" 1 7 | head -n 20 | awk '{print $11, $10}' >"$tmp/set"
+    diff <(expected_page "$tmp/set" 1 20 0) <(page_text "$tmp/plain.pdf" 1) || fail "defaults: kind"
+    [ "$(pdfinfo "$tmp/plain.pdf" | sed -n 's/^Pages: *//p')" = 10 ] || fail "defaults: count"
     # A space read back as a space, not as another character drawn the same.
     gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=txtwrite -sOutputFile="$tmp/class.txt" "$tmp/class.pdf"
     ! grep -q $'\t' "$tmp/class.txt" || fail "a TAB in the text"
