@@ -1,9 +1,10 @@
 // The main window on the offscreen platform: keys as X sends them, Enter on buttons, the
-// failure guard, the input box and the names a screen reader speaks.
+// failure guard, the input box and every control as designed.
 #include <functional>
 #include <new>
 #include <stdexcept>
 #include <tuple>
+#include <xcb/xcb.h>
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,15 +12,22 @@
 #include <QDir>
 #include <QFile>
 #include <QInputMethodEvent>
+#include <QFontInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QSignalSpy>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolTip>
 
 #include "app_error.h"
 #include "input_box.h"
+#include "key_event_times.h"
+#include "startup.h"
 #include "tform1.h"
 
 namespace mogran {
@@ -78,7 +86,8 @@ private slots:
         QCOMPARE(form.Edit5->text(), QStringLiteral("100"));
         QCOMPARE(form.Edit6->text(), QStringLiteral("こたえをいれてリターン。"));
         // A real release of Enter, or of any other key even in the same millisecond, arms Enter.
-        TypeAnswer(form);
+        const DrillState& s = form.Data().state;
+        form.Edit2->setText(QString::number(form.Data().problemSet[s.CurrentNo].Answer));
         Key(form, QEvent::KeyPress, Qt::Key_Return, 500);
         QCOMPARE(form.Edit4->text(), QStringLiteral("3"));
         form.Edit2->setText(QStringLiteral("-1"));
@@ -86,6 +95,10 @@ private slots:
         Key(form, QEvent::KeyRelease, Qt::Key_5, 700);
         Key(form, QEvent::KeyPress, Qt::Key_Return, 700);
         QCOMPARE(form.Edit6->text(), QStringLiteral("ぶ～　まちがえたよ"));
+        QTest::keyRelease(form.Edit2, Qt::Key_5);  // and the keypad's Enter judges as well
+        form.Edit2->setText(QString::number(form.Data().problemSet[s.CurrentNo].Answer));
+        QTest::keyClick(form.Edit2, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(form.Edit6->text(), QStringLiteral("せいかいです！"));
     }
 
     // Full-width digits, pasted or committed by an input method, enter the answer box as the
@@ -133,28 +146,24 @@ private slots:
         QCOMPARE(form.Edit5->text(), QStringLiteral("100"));
     }
 
-    void enterClicksTheFocusedButtonOnly() {
-        RecordingDialogs dialogs;
-        TForm1 form(dialogs);
-        form.show();
-        QApplication::setActiveWindow(&form);
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        form.Button1->click();
-        form.Button3->click();
-        QCOMPARE(QApplication::focusWidget(), form.Button3);
-        QTest::keyClick(form.Button3, Qt::Key_Return);
-        QCOMPARE(form.Edit4->text(), QStringLiteral("2"));
-        QCOMPARE(QApplication::focusWidget(), form.Edit2);
-        form.Edit2->setText(QStringLiteral("-1"));
-        QList<QSignalSpy*> spies;
-        for (QPushButton* button : form.findChildren<QPushButton*>())
-            spies << new QSignalSpy(button, &QPushButton::clicked);
-        QTest::keyClick(form.Edit2, Qt::Key_Return);
-        QTest::keyClick(form.Edit2, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(form.Edit6->text(), QStringLiteral("ぶ～　まちがえたよ"));
-        for (QSignalSpy* spy : spies)
-            QCOMPARE(spy->count(), 0);
-        qDeleteAll(spies);
+    // The X server's times of key events to the window, oldest first; others are not kept.
+    void keyEventTimesFromTheXServer() {
+        KeyEventTimes times(7);
+        const auto send = [&](int type, quint32 window, int scanCode, quint32 time) {
+            xcb_key_press_event_t key{};
+            key.response_type = type, key.event = window, key.detail = scanCode, key.time = time;
+            times.nativeEventFilter("xcb_generic_event_t", &key, nullptr);
+        };
+        for (int i = 0; i < 64; ++i)  // with the two below, the first two are no longer kept
+            send(XCB_KEY_PRESS, 7, i, 1000 + i);
+        send(XCB_KEY_RELEASE, 7, 36, 130), send(XCB_KEY_PRESS, 8, 36, 140);
+        send(XCB_KEY_PRESS, 7, 36, 150), send(XCB_MOTION_NOTIFY, 7, 36, 160);
+        const std::pair<bool, int> takes[] = {{true, 1},  {true, 2},  {true, 3}, {false, 36},
+                                              {true, 36}, {true, 36}, {true, 50}};
+        QList<quint64> taken;
+        for (const auto& [press, scanCode] : takes)
+            taken << times.Take(press, scanCode);
+        QCOMPARE(taken, QList<quint64>({0, 1002, 1003, 130, 150, 0, 0}));
     }
 
     void guardShowsTheFailure() {
@@ -172,9 +181,29 @@ private slots:
         TForm1 form(dialogs);
         for (const auto& [handler, shown] : cases) {
             dialogs.boxes.clear();
+            form.Button1->grabMouse();  // the button pressed by the mouse springs back
+            form.Button1->setDown(true);
             form.Guard(handler);
             QCOMPARE(dialogs.boxes, QStringList("モグラン（３数の計算）|" + shown));
+            QVERIFY(!form.Button1->isDown() && !QWidget::mouseGrabber());
         }
+    }
+
+    // The error box on the screen, through the guard: title, stop icon, text as it stands, OK.
+    void errorBoxAsShown() {
+        QtWindowDialogs dialogs;
+        TForm1 form(dialogs);
+        QString seen;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+            seen = box->windowTitle() + ' ' + QString::number(box->icon()) + ' ' +
+                   QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name) + ' ' +
+                   box->buttons().value(0)->text() + QString::number(box->buttons().size());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        form.Guard([] { throw AppError("ﾌｧｲﾙ <b>x</b>\nは開けません"); });
+        QCOMPARE(seen, "モグラン（３数の計算） 3 ﾌｧｲﾙ <b>x</b>\nは開けません. OK1");
     }
 
     void inputBoxAnswers() {
@@ -197,20 +226,67 @@ private slots:
         }
     }
 
-    // The names themselves are read back by the end-to-end test.
-    void everyControlHasAnAccessibleName() {
+    // Every control as designed: place and size, installed face, character height, bold, the
+    // name a screen reader speaks (the end-to-end test reads the window by these) and hint;
+    // then the tab cycle, the hint colour and delay, and the application's names.
+    void controlsAsDesigned() {
+        SetUpApplication();
         RecordingDialogs dialogs;
         TForm1 form(dialogs);
-        QWidget* canvas = form.Edit1->parentWidget();
-        for (QWidget* w : canvas->findChildren<QWidget*>()) {
-            if (!w->isHidden())
-                QVERIFY2(
-                    !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
-                    qPrintable(w->objectName()));
+        const QString p = "IPAPGothic", f = "IPAGothic";
+        // clang-format off
+        const std::tuple<QString, QRect, QString, int, int, QString, QString> design[] = {
+            {"Form1", {14, 13, 509, 415}, p, 12, 0, "モグラン（３つの整数の四則） Ver2.01 R2", ""},
+            {"RadioGroup1", {8, 0, 489, 89}, p, 12, 0, "問題選択", "もんだいをえらびます"},
+            {"RadioGroup1Item1", {8, 13, 159, 24}, p, 12, 0, "たしざんだけ(１けた)", ""},
+            {"RadioGroup1Item8", {326, 37, 159, 24}, p, 12, 0, "かっこつき", ""},
+            {"Edit1", {32, 200, 457, 56}, f, 48, 0, "もんだい", ""},
+            {"Edit2", {112, 280, 177, 56}, f, 48, 1, "こたえ", ""},
+            {"Button1", {168, 368, 81, 33}, p, 12, 0, "スタート", "れんしゅうをはじめます"},
+            {"Button2", {408, 368, 81, 33}, p, 12, 0, "おしまい", "おしまいにします"},
+            {"Edit3", {32, 152, 73, 29}, f, 21, 0, "もんだいすう", ""},
+            {"Edit4", {176, 152, 73, 29}, f, 21, 0, "なんもんめ", ""},
+            {"Edit5", {384, 152, 73, 29}, f, 21, 0, "せいかいりつ", ""},
+            {"Edit6", {32, 96, 457, 41}, f, 32, 0, "メッセージ", ""},
+            {"CheckBox1", {24, 360, 129, 17}, p, 12, 0, "もんだいすう　してい", "チェックで　なんもんやるかをきめます"},
+            {"Button3", {280, 368, 97, 33}, p, 12, 0, "せいかいをみる", "せいかいをおしえます"},
+            {"Panel1", {392, 264, 97, 97}, p, 12, 0, "えのわく", ""},
+            {"Image1", {8, 8, 81, 81}, p, 12, 0, "こたえあわせのえ", ""},
+            {"MediaPlayer1", {256, 80, 253, 30}, p, 12, 0, "", ""},
+            {"BitBtn1", {464, 24, 41, 41}, p, 12, 0, "いんさつ", "もんだいをいんさつします"},
+            {"Label1", {40, 288, 50, 48}, p, 48, 1, "＝", ""},
+            {"Label2", {104, 160, 38, 19}, f, 19, 0, "問中", ""},
+            {"Label3", {248, 160, 38, 19}, f, 19, 0, "問目", ""},
+            {"Label4", {320, 160, 57, 19}, f, 19, 0, "正解率", ""},
+            {"Label5", {456, 160, 19, 19}, f, 19, 0, "％", ""}};
+        // clang-format on
+        for (const auto& [name, place, face, height, bold, spoken, hint] : design) {
+            auto* w = name == "Form1" ? &form : form.findChild<QWidget*>(name);
+            const QFontInfo shown(w->font());
+            QCOMPARE(std::tuple(name, w->geometry(), shown.family(), shown.pixelSize(),
+                                int(shown.bold()),
+                                QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name),
+                                w->toolTip()),
+                     std::tuple(name, place, face, height, bold, spoken, hint));
+            QCOMPARE(w->toolTipDuration(), hint.isEmpty() ? -1 : 2500);
         }
-        QCOMPARE(
-            QAccessible::queryAccessibleInterface(form.BitBtn1)->text(QAccessible::Description),
-            QStringLiteral("もんだいをいんさつします"));
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QStringList cycle;
+        for (int i = 0; i < 9; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
+            cycle << QApplication::focusWidget()->objectName();
+        QCOMPARE(cycle.join(' '),
+                 "RadioGroup1 RadioGroup1Item1 Edit2 Button1 Button2 CheckBox1 "
+                 "Button3 BitBtn1 RadioGroup1");
+        const QImage glyph = form.BitBtn1->icon().pixmap(form.BitBtn1->iconSize()).toImage();
+        QCOMPARE(std::tuple(glyph.size(), qAlpha(glyph.pixel(0, 32)), form.Image1->pixmap().size()),
+                 std::tuple(QSize(33, 33), 0, QSize(81, 81)));  // its bottom-left colour unseen
+        QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), QColor(0, 255, 255));
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 200);
+        QCOMPARE(QStringList({QApplication::applicationName(), QApplication::applicationVersion(),
+                              QGuiApplication::desktopFileName()}),
+                 QStringList({"mogran", "2.01.2", "jp.mogran.Mogran"}));
     }
 };
 
