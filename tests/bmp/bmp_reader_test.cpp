@@ -185,5 +185,14 @@ TEST(ReadBmp, FilesGiveThePictureOrTheirMessage) {
     EXPECT_EXIT(CheckWithLittleMemory(cases), ::testing::ExitedWithCode(0), "");
 }
 
+// A channel whose mask is empty is no colour at all, not the least of it.
+TEST(ReadBmp, ChannelWithoutMaskIsZero) {
+    const Bytes file = File(Info(16, 3, Le(4, {0xF800, 0x7E0, 0})), Rows(2, 0xFFFF, 0xFFFF));
+    MemoryBytes bytes(file.data(), file.size());
+    for (const std::uint32_t pixel : ReadBmp(bytes).pixels)
+        EXPECT_EQ(pixel, 0xFFFFFF00u);
+}
+
 }  // namespace
 }  // namespace mogran
+

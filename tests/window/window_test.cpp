@@ -223,6 +223,7 @@ private slots:
                 QTest::keyClick(box.Field(), Qt::Key(close));
             QVERIFY(!box.isVisible());
             QCOMPARE(box.Answer(), answer);
+            QCOMPARE(box.OkButton()->text() + box.CancelButton()->text(), "OKｷｬﾝｾﾙ");
         }
     }
 
