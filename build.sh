@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # ./build.sh run   set up, build and start the program (in media/, where its files are)
-# ./build.sh test  set up, build and run every test, also under the sanitizers and fuzzers
+# ./build.sh test  set up, build the program and the web page and run every test, also under
+#                  the sanitizers and fuzzers
 # ./build.sh package  set up, build a release tree for /usr and make mogran_2.01.2_amd64.deb here
 set -euo pipefail
 
@@ -12,6 +13,12 @@ configure_and_build() {  # dir, extra cmake args...
     local dir="$1"; shift
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
+}
+
+build_site() {  # the web page: the core in WebAssembly and the page's files, in build-web/site
+    (export NODE_PATH=/usr/share/nodejs
+     emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+     cmake --build build-web -j "$jobs")
 }
 
 run_tests() {  # dir
@@ -27,8 +34,10 @@ case "${1:-}" in
         ;;
     test)
         bash scripts/setup.sh
-        echo "== build and test"
-        configure_and_build build
+        echo "== build the web page"
+        build_site
+        echo "== build and test, the web page in the browser too"
+        configure_and_build build -DMOGRAN_WEB_SITE="$here/build-web/site"
         run_tests build
         echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
         configure_and_build build-sanitize -DMOGRAN_SANITIZE=ON -DMOGRAN_WITH_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug

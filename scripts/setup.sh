@@ -19,6 +19,8 @@ packages=(
   ghostscript
   # end-to-end reading of the window through the accessibility bus
   dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+  # the web page: its WebAssembly build and the browser test
+  emscripten chromium chromium-driver python3-selenium
   # desktop metadata validation, the Debian package and its checks
   appstream desktop-file-utils dpkg-dev fakeroot lintian file
 )
