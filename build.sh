@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # ./build.sh run   set up, build and start the program (in media/, where its files are)
-# ./build.sh test  set up, build and run every test, also under the sanitizers and fuzzers
+# ./build.sh test  set up, build the program and the web page and run every test, also under
+#                  the sanitizers and fuzzers
 # ./build.sh package  set up, build a release tree for /usr and make mogran_2.01.2_amd64.deb here
 # ./build.sh web [PORT]  set up, build the web page into build-web/site and serve it at
 #                        http://127.0.0.1:PORT/ (default 8080) until Ctrl+C
@@ -36,8 +37,10 @@ case "${1:-}" in
         ;;
     test)
         bash scripts/setup.sh
-        echo "== build and test"
-        configure_and_build build
+        echo "== build the web page"
+        build_site
+        echo "== build and test, the web page in the browser too"
+        configure_and_build build -DMOGRAN_WEB_SITE="$here/build-web/site"
         run_tests build
         echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
         configure_and_build build-sanitize -DMOGRAN_SANITIZE=ON -DMOGRAN_WITH_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug

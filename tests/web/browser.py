@@ -34,14 +34,16 @@ class Site:
     def stop(self):
         self.server.shutdown()
         self.server.server_close()
+        shutil.rmtree(self.root, ignore_errors=True)
 
 
-def chromium(profile=None):
+def chromium(profile):
+    """Chromium on a fresh profile folder, which the caller owns and removes."""
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for flag in FLAGS:
         options.add_argument(flag)
-    options.add_argument(f"--user-data-dir={profile or tempfile.mkdtemp(prefix='mogran-profile-')}")
+    options.add_argument(f"--user-data-dir={profile}")
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
