@@ -8,6 +8,7 @@ import base64
 import os
 import statistics
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "web"))
@@ -19,7 +20,8 @@ site_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "build
 runs = int(sys.argv[2]) if len(sys.argv) > 2 else 10
 
 site = Site(site_dir)
-driver = chromium()
+profile = tempfile.TemporaryDirectory(prefix="mogran-profile-")
+driver = chromium(profile.name)
 try:
     driver.get(site.url + "teacher.html")
     wait_for("the form", lambda: driver.execute_script("return document.documentElement.dataset.run"))
@@ -44,6 +46,7 @@ try:
 finally:
     driver.quit()
     site.stop()
+    profile.cleanup()
 
 print(f"runs: {runs}")
 print("40 sets of 100 problems, 400 pages, click to print dialog, ms:",

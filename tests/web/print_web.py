@@ -132,7 +132,7 @@ def class_sets(driver, url, tmp=TMP.name):
 
 def main():
     site = Site(SITE)
-    driver = chromium()
+    driver = chromium(f"{TMP.name}/profile")
     try:
         driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": PAGE_SETUP})
         print_button(driver, site.url)
