@@ -187,11 +187,7 @@ def main(built, tool):
             play_a_counted_set(d, p)
             error_box_for_a_missing_picture(d, built, p)
             answer_by_touch(d, site, p)
-            # Going offline needs the page's service worker; without one the part is left out.
-            if os.path.exists(os.path.join(built, "sw.js")):
-                play_offline(d, site, p)
-            else:
-                print("offline reload left out: the site has no sw.js")
+            play_offline(d, site, p)
         finally:
             d.quit()
             site.stop()
