@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds a Release tree (build-bench) and runs every figure: problem generation per kind,
-# start-up time and memory against a bare Qt window, answer feedback, worksheet printing and a
-# class's worksheets as one PDF. Prints each tool's own output, then a short table.
+# Builds a Release tree (build-bench) and the web page (build-web) and runs every figure: problem
+# generation per kind, start-up time and memory against a bare Qt window, answer feedback,
+# worksheet printing, a class's worksheets as one PDF, and the web page in headless Chromium
+# (first visit, navigation to ready against a static page, Enter to the next problem painted).
+# Prints each tool's own output, then a short table.
 # usage: bench/run-all.sh [build folder]
 set -euo pipefail
 
@@ -32,6 +34,12 @@ bash "$here/bench/print.sh" "$build/tests/print/print_e2e" 10 | tee "$log/print.
 echo "== worksheets for a class"
 bash "$here/bench/worksheets.sh" "$build/app/mogran-worksheets" 10 | tee "$log/worksheets.txt"
 
+echo "== the web page in headless Chromium"
+(export NODE_PATH=/usr/share/nodejs
+ emcmake cmake -S "$here" -B "$here/build-web" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+ cmake --build "$here/build-web" -j2 >/dev/null)
+/usr/bin/python3 "$here/bench/web_bench.py" "$here/build-web/site" 20 300 | tee "$log/web.txt"
+
 value() { sed -n "s/^$2: //p" "$1"; }
 feedback() { sed -n "s/^$1 .*handler median \([0-9]*\) us, p90 \([0-9]*\) us;.*/\1 \/ \2/p" "$log/feedback.txt"; }
 
@@ -54,3 +62,9 @@ printf '%-46s %s ms\n' "print 100 problems (10 jobs), median" "$(value "$log/pri
 printf '%-46s %s ms\n' "class PDF, 400 pages, median" "$(value "$log/worksheets.txt" "median ms")"
 printf '%-46s %s\n' "class PDF, pages per second" "$(value "$log/worksheets.txt" "pages per second")"
 printf '%-46s %s\n' "class PDF, bytes per page" "$(value "$log/worksheets.txt" "bytes per page")"
+printf '%-46s %s KB\n' "web, first visit transferred" "$(value "$log/web.txt" "first visit transferred KB")"
+printf '%-46s %s KB\n' "web, all files of the site" "$(value "$log/web.txt" "site files KB")"
+printf '%-46s %s ms\n' "web, navigation to ready, median" "$(value "$log/web.txt" "ready median ms")"
+printf '%-46s %s ms\n' "web, the same for the static page, median" "$(value "$log/web.txt" "static ready median ms")"
+printf '%-46s %s\n' "web, ratio page / static page" "$(value "$log/web.txt" "ready ratio")"
+printf '%-46s %s ms\n' "web, Enter to next problem painted, p90" "$(value "$log/web.txt" "enter to next problem painted p90 ms")"

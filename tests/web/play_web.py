@@ -36,7 +36,7 @@ def check(d, **wanted):
 
 
 def focused(d, name):
-    assert d.switch_to.active_element.get_attribute("id") == name, f"{name} has no focus"
+    wait_for(f"the focus on {name}", lambda: d.switch_to.active_element.get_attribute("id") == name)
 
 
 def box_texts(d, name, *parts):
@@ -123,7 +123,8 @@ def play_a_counted_set(d, p):
     check(d, Edit6=WRONG)
     answer(d, p[1][0])
     check(d, Edit6="50てんです。おしまいです。", Edit5="50")
-    assert by_id(d, "Edit6").value_of_css_property("color") == "rgba(255, 0, 0, 1)"
+    colour = by_id(d, "Edit6").value_of_css_property("color")
+    assert colour == "rgba(255, 0, 0, 1)", colour
 
 
 def error_box_for_a_missing_picture(d, built, p):
