@@ -19,16 +19,8 @@ ls /usr/lib/*/fcitx5/fcitx5-mozc.so >/dev/null 2>&1 || skip "fcitx5-mozc is not 
 [ -r "$1" ] && [ -x "$1" ] && [ -r "$2/mascot.bmp" ] || skip "user $(id -un) cannot read $1 and $2"
 
 here="$(dirname "$(realpath "$0")")"
-work="$(mktemp -d)"
-xvfb_pid=""
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    wait 2>/dev/null || true
-    rm -rf "$work" 2>/dev/null || true  # a helper of the input method may still be writing there
-}
-trap cleanup EXIT
+source "$here/private_x.sh"
 
-for name in mascot.bmp maru1.bmp batu1.bmp maru1.wav batu1.wav; do cp "$2/$name" "$work/"; done
 # Mozc is the one input method; the input state is shared by all windows.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -38,14 +30,7 @@ printf '%s\n' '[Groups/0]' 'Name=Default' 'Default Layout=us' 'DefaultIM=mozc' \
     '[Groups/0/Items/0]' 'Name=keyboard-us' '[Groups/0/Items/1]' 'Name=mozc' \
     '[GroupOrder]' '0=Default' >"$XDG_CONFIG_HOME/fcitx5/profile"
 
-Xvfb -noreset -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "FAIL: Xvfb gave no display: $(cat "$work/xvfb.log")" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+start_x "$2"
 
 cd "$work"
 dbus-run-session -- env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
