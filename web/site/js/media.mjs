@@ -1,9 +1,31 @@
 // Media files of the drill, read by bare name beside the page at each use, and the sound output.
 
+// A media file as the page has it now. Once the service worker keeps the files, the kept copy
+// answers at once, read here without the worker's round trip, and the worker refreshes it from
+// the network behind the answer; before that, the network answers.
+async function mediaFile(name) {
+  if (globalThis.caches && navigator.serviceWorker && navigator.serviceWorker.controller) {
+    const kept = await caches.match(new URL(name, location.href).href);
+    if (kept) {
+      fetch(name, { cache: 'no-cache' }).catch(() => {});
+      return kept;
+    }
+  }
+  return fetch(name, { cache: 'no-cache' });
+}
+
+function sameBytes(a, b) {
+  if (!a || a.byteLength !== b.byteLength) return false;
+  const x = new Uint8Array(a);
+  const y = new Uint8Array(b);
+  for (let i = 0; i < x.length; ++i) if (x[i] !== y[i]) return false;
+  return true;
+}
+
 // The bytes of a file, or null when it cannot be had.
 export async function readFile(name) {
   try {
-    const response = await fetch(name, { cache: 'no-cache' });
+    const response = await mediaFile(name);
     if (!response.ok) return null;
     return new Uint8Array(await response.arrayBuffer());
   } catch {
@@ -17,6 +39,7 @@ export class SoundPlayer {
   constructor(target) {
     this.context = null;
     this.playing = null;
+    this.decoded = new Map();  // name -> the bytes last read and their sound
     const wake = () => this.wake();
     for (const type of ['pointerdown', 'keydown', 'touchend']) {
       target.addEventListener(type, wake, { capture: true });
@@ -40,7 +63,7 @@ export class SoundPlayer {
     this.stop();
     let bytes;
     try {
-      const response = await fetch(name, { cache: 'no-cache' });
+      const response = await mediaFile(name);
       if (!response.ok) return `${name}: ${response.status} ${response.statusText}`.trim();
       bytes = await response.arrayBuffer();
     } catch (error) {
@@ -48,11 +71,16 @@ export class SoundPlayer {
     }
     this.wake();
     if (!this.context) return '';
-    let buffer;
-    try {
-      buffer = await this.context.decodeAudioData(bytes);
-    } catch (error) {
-      return error && error.message ? `${name}: ${error.message}` : '';
+    // The file is read at every use; the same bytes as last time need no decoding again.
+    const last = this.decoded.get(name);
+    let buffer = last && sameBytes(last.bytes, bytes) ? last.buffer : null;
+    if (!buffer) {
+      try {
+        buffer = await this.context.decodeAudioData(bytes.slice(0));
+      } catch (error) {
+        return error && error.message ? `${name}: ${error.message}` : '';
+      }
+      this.decoded.set(name, { bytes, buffer });
     }
     this.stop();
     const source = this.context.createBufferSource();
