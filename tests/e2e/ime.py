@@ -2,9 +2,11 @@
 # be judged right at the first Enter.
 import subprocess
 import sys
-import time
 
 import pyatspi
+
+import window_reader
+from window_reader import answer, named, text, wait_for
 
 
 def fail(why):
@@ -15,37 +17,11 @@ def fail(why):
         sys.exit(f"FAIL: {why}\n{log.read()[-2000:]}")
 
 
-def wait_for(what, probe, timeout=30):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        try:
-            value = probe()
-        except Exception:  # the program or its tree is still coming up
-            value = None
-        if value:
-            return value
-        time.sleep(0.05)
-    fail(f"timed out waiting for {what() if callable(what) else what}")
+window_reader.fail = fail
 
 
 def run(*args):
     return subprocess.run(args, capture_output=True, text=True).stdout.strip()
-
-
-def named(name):
-    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "mogran")
-    return pyatspi.findDescendant(app, lambda a: a.name == name)
-
-
-def text(name):
-    return named(name).queryText().getText(0, -1)
-
-
-def answer():
-    expression = text("もんだい")
-    for glyph, op in (("＋", "+"), ("－", "-"), ("×", "*"), ("÷", "//")):
-        expression = expression.replace(glyph, op)
-    return str(eval(expression))
 
 
 fcitx = subprocess.Popen(["fcitx5"], stdout=subprocess.DEVNULL, stderr=open("fcitx5.log", "w"))

@@ -1,10 +1,11 @@
 # Drives the program with X input and reads its controls by their accessible names.
 import subprocess
 import sys
-import time
 
 import pyatspi
-from gi.repository import GLib
+
+import window_reader
+from window_reader import answer, named, text, wait_for
 
 
 def fail(why):
@@ -12,19 +13,7 @@ def fail(why):
     sys.exit(f"FAIL: {why}")
 
 
-def wait_for(what, probe, timeout=30):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        while GLib.MainContext.default().iteration(False):  # delivers the events heard
-            pass
-        try:
-            value = probe()
-        except Exception:  # the program or its tree is still coming up
-            value = None
-        if value:
-            return value
-        time.sleep(0.05)
-    fail(f"timed out waiting for {what() if callable(what) else what}")
+window_reader.fail = fail
 
 
 def xdo(*args):
@@ -42,16 +31,6 @@ pyatspi.Registry.registerEventListener(
 program = subprocess.Popen([sys.argv[1]])
 
 
-def named(name):
-    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "mogran")
-    return pyatspi.findDescendant(app, lambda a: a.name == name)
-
-
-def text(name):
-    control = named(name)  # None when no control has this name
-    return control.queryText().getText(0, -1) if control else None
-
-
 def shows(**expected):  # e.g. shows(メッセージ="せいかいです！", なんもんめ="2")
     probe = lambda: all(text(k) == v for k, v in expected.items())
     return wait_for(lambda: f"{expected}, shown: {[text(k) for k in expected]}", probe)
@@ -60,13 +39,6 @@ def shows(**expected):  # e.g. shows(メッセージ="せいかいです！", �
 def click(name):
     x, y, w, h = named(name).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     xdo("mousemove", "--sync", str(x + w // 2), str(y + h // 2), "click", "1")
-
-
-def answer():
-    expression = text("もんだい")
-    for glyph, op in (("＋", "+"), ("－", "-"), ("×", "*"), ("÷", "//")):
-        expression = expression.replace(glyph, op)
-    return str(eval(expression))
 
 
 window = wait_for("the window", lambda: xdo("search", "--onlyvisible", "--classname", "^mogran$"))
