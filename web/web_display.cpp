@@ -44,8 +44,8 @@ EM_JS(void, FrontControlTexts, (const char* control, const char* caption, const 
 EM_JS(void, FrontKindLabel, (int index, const char* label), {
     Module.front.kindLabel(index, UTF8ToString(label));
 });
-EM_JS(void, FrontTitles, (const char* window, const char* application), {
-    Module.front.titles(UTF8ToString(window), UTF8ToString(application));
+EM_JS(void, FrontTitle, (const char* window), {
+    Module.front.title(UTF8ToString(window));
 });
 EM_JS(void, FrontShowPicture, (const std::uint8_t* rgba, int width, int height), {
     Module.front.showPicture(HEAPU8.slice(rgba, rgba + width * height * 4), width, height);
@@ -186,7 +186,7 @@ void WebDisplay::CloseWindow() {
 }
 
 void WebDisplay::ShowWindowTexts() {
-    FrontTitles(kWindowCaption, kApplicationTitle);
+    FrontTitle(kWindowCaption);
     for (const ControlTexts& texts : kControlTexts)
         FrontControlTexts(texts.control, texts.caption, texts.hint, texts.accessibleName);
     int index = 0;

@@ -11,8 +11,6 @@ export class Front {
     this.hints = hints;
     this.sound = sound;
     this.module = null;
-    this.applicationTitle = '';
-    this.keyboardFocus = true;
     this.focusAfterBusy = null;
   }
 
@@ -67,10 +65,7 @@ export class Front {
     return item ? Number(item.value) : -1;
   }
 
-  titles(windowCaption, applicationTitle) {
-    this.doc.title = windowCaption;
-    this.applicationTitle = applicationTitle;
-  }
+  title(windowCaption) { this.doc.title = windowCaption; }
 
   controlTexts(name, caption, hint, accessibleName) {
     const control = this.$(name);
