@@ -61,16 +61,28 @@ EM_ASYNC_JS(char*, FrontInputBox, (const char* caption, const char* prompt, cons
 EM_ASYNC_JS(void, FrontErrorBox, (const char* caption, const char* text), {
     await Module.front.errorBox(UTF8ToString(caption), UTF8ToString(text));
 });
-// The bytes of a media file, or null when it cannot be had; *size gets their count.
-EM_ASYNC_JS(std::uint8_t*, FrontReadFile, (const char* name, int* size), {
-    const bytes = await Module.front.readFile(UTF8ToString(name));
-    if (!bytes) return 0;
-    const at = _malloc(bytes.length + 1);
-    HEAPU8.set(bytes, at);
-    HEAP32[size >> 2] = bytes.length;
+// A media file as the page holds it: its bytes, *size their count; null with *size 0 when the
+// file cannot be had, or with *size -1 when the page holds nothing yet and must read it first.
+EM_JS(std::uint8_t*, FrontFileNow, (const char* name, int* size), {
+    const file = Module.front.fileNow(UTF8ToString(name));
+    HEAP32[size >> 2] = file ? (file.bytes ? file.bytes.length : 0) : -1;
+    if (!file || !file.bytes) return 0;
+    const at = _malloc(file.bytes.length + 1);
+    HEAPU8.set(file.bytes, at);
     return at;
 });
-// Starts the sound; null when it plays, else the text of the failure (empty when unknown).
+EM_ASYNC_JS(void, FrontReadFile, (const char* name), {
+    await Module.front.file(UTF8ToString(name));
+});
+// Starts the sound: 0 when it plays, 1 when it cannot (*failure gets the text, empty when
+// unknown), -1 when the page must first read or decode it, which FrontPlaySound waits for.
+EM_JS(int, FrontPlaySoundNow, (const char* name, char** failure), {
+    const result = Module.front.playSoundNow(UTF8ToString(name));
+    if (result === undefined) return -1;
+    if (result === null) return 0;
+    HEAP32[failure >> 2] = Module.front.newCString(result);
+    return 1;
+});
 EM_ASYNC_JS(char*, FrontPlaySound, (const char* name), {
     const failure = await Module.front.playSound(UTF8ToString(name));
     return failure === null ? 0 : Module.front.newCString(failure);
@@ -105,9 +117,14 @@ private:
     MemoryBytes bytes_;
 };
 
+// The file as the page holds it, which needs no waiting once the page has read it.
 std::unique_ptr<ByteSource> FetchFile(const std::string& fileName) {
     int size = 0;
-    std::uint8_t* data = FrontReadFile(fileName.c_str(), &size);
+    std::uint8_t* data = FrontFileNow(fileName.c_str(), &size);
+    if (size < 0) {
+        FrontReadFile(fileName.c_str());
+        data = FrontFileNow(fileName.c_str(), &size);
+    }
     if (data == nullptr)
         return nullptr;
     return std::make_unique<FetchedBytes>(data, size);
@@ -174,9 +191,15 @@ void WebDisplay::ShowPicture(const std::string& fileName) {
 }
 
 void WebDisplay::PlaySoundFile(const std::string& fileName) {
-    char* failure = FrontPlaySound(fileName.c_str());
-    if (failure == nullptr)
+    char* failure = nullptr;
+    const int started = FrontPlaySoundNow(fileName.c_str(), &failure);
+    if (started == 0)
         return;
+    if (started < 0) {
+        failure = FrontPlaySound(fileName.c_str());
+        if (failure == nullptr)
+            return;
+    }
     const std::string text = TakeString(failure);
     throw AppError(text.empty() ? "原因不明のｴﾗｰ" : text);
 }

@@ -1,14 +1,15 @@
 // The page's side of the drill's display: the controls by their names, the dialogs, the
 // pictures and the sounds. The drill itself runs in the WebAssembly module; this only shows.
 import { errorBox, inputBox, messageBox } from './dialogs.mjs';
-import { drawPicture, readFile } from './media.mjs';
+import { drawPicture } from './media.mjs';
 
 const kFields = [null, 'Edit1', 'Edit2', 'Edit3', 'Edit4', 'Edit5', 'Edit6'];
 
 export class Front {
-  constructor(doc, hints, sound) {
+  constructor(doc, hints, files, sound) {
     this.doc = doc;
     this.hints = hints;
+    this.files = files;
     this.sound = sound;
     this.module = null;
     this.focusAfterBusy = null;
@@ -129,7 +130,12 @@ export class Front {
     }
   }
 
-  readFile(name) { return readFile(name); }
+  // A media file as { bytes } or { failure }: held now (undefined when it is not), or read.
+  fileNow(name) { return this.files.now(name); }
+
+  file(name) { return this.files.get(name); }
+
+  playSoundNow(name) { return this.sound.playNow(name); }
 
   playSound(name) { return this.sound.play(name); }
 }

@@ -3,7 +3,7 @@
 import createModule from '../mogran.mjs';
 import { Front } from './front.mjs';
 import { Hints } from './hints.mjs';
-import { SoundPlayer, drawOwnPicture } from './media.mjs';
+import { MediaFiles, SoundPlayer, drawOwnPicture } from './media.mjs';
 import { bindKeys } from './keys.mjs';
 import { fitToScreen } from './layout.mjs';
 import { Sheets } from './sheets.mjs';
@@ -24,7 +24,8 @@ async function start() {
   if (typeof WebAssembly !== 'object') throw new Error('no WebAssembly');
   const $ = (id) => document.getElementById(id);
   const hints = new Hints($('Form1'), $('Hint'));
-  const front = new Front(document, hints, new SoundPlayer(document));
+  const files = new MediaFiles();
+  const front = new Front(document, hints, files, new SoundPlayer(document, files));
   const pictures = Promise.all([
     drawOwnPicture($('Image1'), 'image1.bmp', false),
     drawOwnPicture($('BitBtn1').querySelector('canvas'), 'bitbtn1.bmp', true),
@@ -47,6 +48,7 @@ async function start() {
   const run = await module.ccall('mogran_run_new', 'number', [], [], { async: true });
   document.documentElement.dataset.run = 'ready';
   keepForOffline();
+  files.keepAll();
 
   for (const item of $('RadioGroup1').querySelectorAll('input')) {
     item.addEventListener('change', () => handle('RadioGroup1Click'));

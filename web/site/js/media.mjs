@@ -1,42 +1,92 @@
 // Media files of the drill, read by bare name beside the page at each use, and the sound output.
 
-// A media file as the page has it now. Once the service worker keeps the files, the kept copy
-// answers at once, read here without the worker's round trip, and the worker refreshes it from
-// the network behind the answer; before that, the network answers.
-async function mediaFile(name) {
-  if (globalThis.caches && navigator.serviceWorker && navigator.serviceWorker.controller) {
-    const kept = await caches.match(new URL(name, location.href).href);
-    if (kept) {
-      fetch(name, { cache: 'no-cache' }).catch(() => {});
-      return kept;
+const kMedia = ['mascot.bmp', 'maru1.bmp', 'batu1.bmp', 'maru1.wav', 'batu1.wav'];
+
+// The media files as the page has them: each use reads the copy held here at once, and the
+// copy is read again behind the use, so a replaced file shows from its next use on and a
+// removed one fails from then on. Where the service worker keeps the site, the copy is read
+// from the network through it, which keeps its own copy for going offline; without a network
+// its copy answers. Before a file is held, its use waits for the first read.
+export class MediaFiles {
+  constructor() {
+    this.held = new Map();  // name -> { bytes } or { failure }
+    this.reading = new Map();  // name -> the read under way
+  }
+
+  // Reads every file once, so that the first uses need not wait.
+  keepAll() { for (const name of kMedia) this.refresh(name); }
+
+  refresh(name) {
+    if (!this.reading.has(name)) {
+      this.reading.set(name, this.read(name).finally(() => this.reading.delete(name)));
+    }
+    return this.reading.get(name);
+  }
+
+  async read(name) {
+    let response;
+    try {
+      response = await fetch(name, { cache: 'reload' });
+    } catch (error) {
+      // No network and no kept copy: what is held stays; with nothing held the use fails.
+      if (!this.held.has(name)) {
+        this.held.set(name, { failure: error && error.message ? `${name}: ${error.message}` : '' });
+      }
+      return;
+    }
+    if (response.ok) {
+      try {
+        this.held.set(name, { bytes: new Uint8Array(await response.arrayBuffer()) });
+      } catch (error) {
+        if (!this.held.has(name)) this.held.set(name, { failure: '' });
+      }
+    } else if (response.status === 404 || response.status === 410 || !this.held.has(name)) {
+      this.held.set(name, { failure: `${name}: ${response.status} ${response.statusText}`.trim() });
     }
   }
-  return fetch(name, { cache: 'no-cache' });
+
+  // The file as held now, its next read started behind; undefined while nothing is held.
+  now(name) {
+    const file = this.held.get(name);
+    if (file) this.refresh(name);
+    return file;
+  }
+
+  // The file; one not held yet is the service worker's kept copy, else its first read.
+  async get(name) {
+    const file = this.now(name);
+    if (file) return file;
+    const reading = this.refresh(name);
+    const kept = await keptCopy(name);
+    if (kept && !this.held.has(name)) this.held.set(name, { bytes: kept });
+    if (!this.held.has(name)) await reading;
+    return this.held.get(name);
+  }
 }
 
-function sameBytes(a, b) {
-  if (!a || a.byteLength !== b.byteLength) return false;
-  const x = new Uint8Array(a);
-  const y = new Uint8Array(b);
-  for (let i = 0; i < x.length; ++i) if (x[i] !== y[i]) return false;
-  return true;
-}
-
-// The bytes of a file, or null when it cannot be had.
-export async function readFile(name) {
+async function keptCopy(name) {
+  if (!globalThis.caches || !navigator.serviceWorker || !navigator.serviceWorker.controller) {
+    return null;
+  }
   try {
-    const response = await mediaFile(name);
-    if (!response.ok) return null;
-    return new Uint8Array(await response.arrayBuffer());
+    const kept = await caches.match(new URL(name, location.href).href);
+    return kept ? new Uint8Array(await kept.arrayBuffer()) : null;
   } catch {
     return null;
   }
 }
 
+function sameBytes(a, b) {
+  if (!a || a.byteLength !== b.byteLength) return false;
+  for (let i = 0; i < a.length; ++i) if (a[i] !== b[i]) return false;
+  return true;
+}
+
 // One sound at a time through Web Audio; the next sound stops the one playing. Browsers start
 // audio only after a gesture of the user, so the context is made at the first click or key.
 export class SoundPlayer {
-  constructor(target) {
+  constructor(target, files) {
+    this.files = files;
     this.context = null;
     this.playing = null;
     this.decoded = new Map();  // name -> the bytes last read and their sound
@@ -58,36 +108,51 @@ export class SoundPlayer {
     this.playing = null;
   }
 
-  // Starts the file playing and resolves to null, or to the text of the failure ('' if none).
-  async play(name) {
-    this.stop();
-    let bytes;
-    try {
-      const response = await mediaFile(name);
-      if (!response.ok) return `${name}: ${response.status} ${response.statusText}`.trim();
-      bytes = await response.arrayBuffer();
-    } catch (error) {
-      return error && error.message ? `${name}: ${error.message}` : '';
-    }
-    this.wake();
-    if (!this.context) return '';
-    // The file is read at every use; the same bytes as last time need no decoding again.
-    const last = this.decoded.get(name);
-    let buffer = last && sameBytes(last.bytes, bytes) ? last.buffer : null;
-    if (!buffer) {
-      try {
-        buffer = await this.context.decodeAudioData(bytes.slice(0));
-      } catch (error) {
-        return error && error.message ? `${name}: ${error.message}` : '';
-      }
-      this.decoded.set(name, { bytes, buffer });
-    }
+  start(buffer) {
     this.stop();
     const source = this.context.createBufferSource();
     source.buffer = buffer;
     source.connect(this.context.destination);
     source.start();
     this.playing = source;
+  }
+
+  // Starts the file playing at once where that needs no waiting, as for a held file whose
+  // bytes are the ones decoded last time: null when it plays, the text of the failure ('' if
+  // none), or undefined when it must wait for play().
+  playNow(name) {
+    const file = this.files.now(name);
+    if (!file) return undefined;
+    if (!file.bytes) return file.failure;
+    this.wake();
+    if (!this.context) return '';
+    const last = this.decoded.get(name);
+    if (!last || !sameBytes(last.bytes, file.bytes)) return undefined;
+    if (last.failure !== undefined) return last.failure;
+    this.start(last.buffer);
+    return null;
+  }
+
+  // As playNow, once the file is read and decoded.
+  async play(name) {
+    this.stop();
+    const file = await this.files.get(name);
+    if (!file.bytes) return file.failure;
+    this.wake();
+    if (!this.context) return '';
+    const last = this.decoded.get(name);
+    if (!last || !sameBytes(last.bytes, file.bytes)) {
+      try {
+        const buffer = await this.context.decodeAudioData(file.bytes.slice(0).buffer);
+        this.decoded.set(name, { bytes: file.bytes, buffer });
+      } catch (error) {
+        const failure = error && error.message ? `${name}: ${error.message}` : '';
+        this.decoded.set(name, { bytes: file.bytes, failure });
+      }
+    }
+    const sound = this.decoded.get(name);
+    if (sound.failure !== undefined) return sound.failure;
+    this.start(sound.buffer);
     return null;
   }
 }
