@@ -6,7 +6,6 @@ import { Hints } from './hints.mjs';
 import { MediaFiles, SoundPlayer, drawOwnPicture } from './media.mjs';
 import { bindKeys } from './keys.mjs';
 import { fitToScreen } from './layout.mjs';
-import { Sheets } from './sheets.mjs';
 
 function failed() {
   document.getElementById('Stage').hidden = true;
@@ -20,6 +19,15 @@ function keepForOffline() {
   navigator.serviceWorker.register('sw.js', { updateViaCache: 'none' }).catch(() => {});
 }
 
+// The module compiled while the page loaded, as index.html starts it.
+function instantiateWasm(imports, receive) {
+  window.mogranWasm
+    .then((compiled) => WebAssembly.instantiate(compiled, imports)
+      .then((instance) => receive(instance, compiled)))
+    .catch((error) => { console.error(error); failed(); });
+  return {};
+}
+
 async function start() {
   if (typeof WebAssembly !== 'object') throw new Error('no WebAssembly');
   const $ = (id) => document.getElementById(id);
@@ -30,8 +38,7 @@ async function start() {
     drawOwnPicture($('Image1'), 'image1.bmp', false),
     drawOwnPicture($('BitBtn1').querySelector('canvas'), 'bitbtn1.bmp', true),
   ]);
-  const sheets = new Sheets(document);
-  const module = await createModule({ front, sheets });
+  const module = await createModule({ front, instantiateWasm });
   front.module = module;
 
   let queue = Promise.resolve();
@@ -49,6 +56,8 @@ async function start() {
   document.documentElement.dataset.run = 'ready';
   keepForOffline();
   files.keepAll();
+  // The worksheets' code is needed only once the print button is pressed.
+  const sheets = import('./sheets.mjs').then(({ Sheets }) => new Sheets(document));
 
   for (const item of $('RadioGroup1').querySelectorAll('input')) {
     item.addEventListener('change', () => handle('RadioGroup1Click'));
@@ -58,8 +67,9 @@ async function start() {
   }
   // The sheets go to the browser's print dialog once they are laid out.
   $('BitBtn1').addEventListener('click', () => {
+    enqueue(async () => { module.sheets = await sheets; });
     handle('BitBtn1Click', $('Paper').selectedIndex);
-    enqueue(() => sheets.printFresh());
+    enqueue(() => module.sheets.printFresh());
   });
   $('CheckBox1').querySelector('input').addEventListener('click', () => handle('CheckBox1Click'));
   bindKeys(document, { handle, enqueue });
