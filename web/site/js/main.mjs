@@ -31,6 +31,7 @@ function instantiateWasm(imports, receive) {
 async function start() {
   if (typeof WebAssembly !== 'object') throw new Error('no WebAssembly');
   const $ = (id) => document.getElementById(id);
+  fitToScreen(document);
   const hints = new Hints($('Form1'), $('Hint'));
   const files = new MediaFiles();
   const front = new Front(document, hints, files, new SoundPlayer(document, files));
@@ -54,10 +55,10 @@ async function start() {
 
   const run = await module.ccall('mogran_run_new', 'number', [], [], { async: true });
   document.documentElement.dataset.run = 'ready';
-  keepForOffline();
-  files.keepAll();
-  // The worksheets' code is needed only once the print button is pressed.
-  const sheets = import('./sheets.mjs').then(({ Sheets }) => new Sheets(document));
+  // What the first answers and the print button need is read once the window is on screen.
+  const later = front.nextPaint();
+  later.then(() => { keepForOffline(); files.keepAll(); });
+  const sheets = later.then(() => import('./sheets.mjs')).then(({ Sheets }) => new Sheets(document));
 
   for (const item of $('RadioGroup1').querySelectorAll('input')) {
     item.addEventListener('change', () => handle('RadioGroup1Click'));
@@ -73,7 +74,6 @@ async function start() {
   });
   $('CheckBox1').querySelector('input').addEventListener('click', () => handle('CheckBox1Click'));
   bindKeys(document, { handle, enqueue });
-  fitToScreen(document);
   $('RadioGroup1').focus();
   await pictures.catch(() => {});
 }
