@@ -1,18 +1,68 @@
 // The page's side of the drill's display: the controls by their names, the dialogs, the
 // pictures and the sounds. The drill itself runs in the WebAssembly module; this only shows.
-import { errorBox, inputBox, messageBox } from './dialogs.mjs';
-import { drawPicture } from './media.mjs';
+// The media files and sounds, the hints and the dialogs are loaded once the window is on
+// screen or when first used.
 
 const kFields = [null, 'Edit1', 'Edit2', 'Edit3', 'Edit4', 'Edit5', 'Edit6'];
 
+// Draws a picture given as RGBA bytes at its own size from the top-left corner; what lies
+// beyond the canvas is cut off, and where the picture is smaller the panel shows through.
+function drawPicture(canvas, rgba, width, height) {
+  const context = canvas.getContext('2d');
+  context.clearRect(0, 0, canvas.width, canvas.height);
+  if (width > 0 && height > 0) {
+    context.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer), width, height), 0, 0);
+  }
+}
+
+// Draws a picture file of the page's own; with `keyed`, the colour of its bottom-left pixel
+// becomes transparent.
+export async function drawOwnPicture(canvas, url, keyed) {
+  const image = new Image();
+  image.src = url;
+  await image.decode();
+  const context = canvas.getContext('2d');
+  context.drawImage(image, 0, 0);
+  if (!keyed) return;
+  const pixels = context.getImageData(0, 0, canvas.width, canvas.height);
+  const d = pixels.data;
+  const key = (canvas.height - 1) * canvas.width * 4;
+  const [r, g, b] = [d[key], d[key + 1], d[key + 2]];
+  for (let i = 0; i < d.length; i += 4) {
+    if (d[i] === r && d[i + 1] === g && d[i + 2] === b) d[i + 3] = 0;
+  }
+  context.putImageData(pixels, 0, 0);
+}
+
 export class Front {
-  constructor(doc, hints, files, sound) {
+  constructor(doc) {
     this.doc = doc;
-    this.hints = hints;
-    this.files = files;
-    this.sound = sound;
+    this.hintTexts = new Map();  // control -> its hint
+    this.hints = null;
+    this.media = null;
+    this.loading = null;
     this.module = null;
     this.focusAfterBusy = null;
+  }
+
+  // Loads the media files with the sound output, and the hints; resolves to the media.
+  loadLater() {
+    if (!this.loading) {
+      this.loading = Promise.all([import('./media.mjs'), import('./hints.mjs')])
+        .then(([{ MediaFiles, SoundPlayer }, { Hints }]) => {
+          const files = new MediaFiles();
+          files.keepAll();
+          this.media = { files, sound: new SoundPlayer(this.doc, files) };
+          this.hints = new Hints(this.$('Form1'), this.$('Hint'), this.hintTexts);
+          return this.media;
+        });
+    }
+    return this.loading;
+  }
+
+  setHint(control, hint) {
+    if (hint) this.hintTexts.set(control, hint); else this.hintTexts.delete(control);
+    if (this.hints) this.hints.changed(control);
   }
 
   $(id) { return this.doc.getElementById(id); }
@@ -42,7 +92,7 @@ export class Front {
 
   setButton3(caption, hint) {
     if (caption !== null) this.$('Button3').textContent = caption;
-    if (hint !== null) this.hints.set(this.$('Button3'), hint);
+    if (hint !== null) this.setHint(this.$('Button3'), hint);
   }
 
   focus(name) {
@@ -75,7 +125,7 @@ export class Front {
       const place = control.querySelector(':scope > legend, :scope > span') || control;
       place.textContent = caption;
     }
-    if (hint) this.hints.set(control, hint);
+    if (hint) this.setHint(control, hint);
     if (accessibleName) control.setAttribute('aria-label', accessibleName);
   }
 
@@ -93,15 +143,22 @@ export class Front {
     setTimeout(() => { if (!window.closed) location.reload(); }, 100);
   }
 
-  inputBox(caption, prompt, text) { return inputBox(this.$('InputBox'), caption, prompt, text); }
+  async inputBox(caption, prompt, text) {
+    const { inputBox } = await import('./dialogs.mjs');
+    return inputBox(this.$('InputBox'), caption, prompt, text);
+  }
 
-  errorBox(caption, text) { return errorBox(this.$('ErrorBox'), caption, text); }
+  async errorBox(caption, text) {
+    const { errorBox } = await import('./dialogs.mjs');
+    return errorBox(this.$('ErrorBox'), caption, text);
+  }
 
   // A confirmation box; `buttons` holds a "result:label" line a button, the default first.
   // CR LF LF between the lines shows as one blank line.
   async confirm(icon, caption, text, buttons, escResult, closeResult) {
     const list = buttons.split('\n').map((line) => [line.slice(0, line.indexOf(':')),
       line.slice(line.indexOf(':') + 1)]);
+    const { messageBox } = await import('./dialogs.mjs');
     const answer = await messageBox(this.$('MessageBox'), {
       caption, icon, text: text.replaceAll('\r\n', '\n'), buttons: list,
       escValue: String(escResult), closeValue: String(closeResult),
@@ -131,11 +188,11 @@ export class Front {
   }
 
   // A media file as { bytes } or { failure }: held now (undefined when it is not), or read.
-  fileNow(name) { return this.files.now(name); }
+  fileNow(name) { return this.media ? this.media.files.now(name) : undefined; }
 
-  file(name) { return this.files.get(name); }
+  async file(name) { return (await this.loadLater()).files.get(name); }
 
-  playSoundNow(name) { return this.sound.playNow(name); }
+  playSoundNow(name) { return this.media ? this.media.sound.playNow(name) : undefined; }
 
-  playSound(name) { return this.sound.play(name); }
+  async playSound(name) { return (await this.loadLater()).sound.play(name); }
 }

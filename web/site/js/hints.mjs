@@ -5,9 +5,9 @@ const kFollowOn = 50;
 const kShown = 2500;
 
 export class Hints {
-  constructor(root, tip) {
+  constructor(root, tip, texts) {
     this.tip = tip;
-    this.texts = new Map();
+    this.texts = texts;  // control -> its hint, kept by the display
     this.over = null;
     this.timer = 0;
     this.hideTimer = 0;
@@ -18,9 +18,9 @@ export class Hints {
     root.addEventListener('mousedown', () => this.hide());
   }
 
-  set(element, text) {
-    if (text) this.texts.set(element, text); else this.texts.delete(element);
-    if (this.over === element && !this.tip.hidden) this.tip.textContent = text;
+  // The hint of a control has changed: the one showing shows the new text.
+  changed(element) {
+    if (this.over === element && !this.tip.hidden) this.tip.textContent = this.texts.get(element) || '';
   }
 
   hinted(element) {

@@ -156,32 +156,3 @@ export class SoundPlayer {
     return null;
   }
 }
-
-// Draws a picture given as RGBA bytes at its own size from the top-left corner; what lies
-// beyond the canvas is cut off, and where the picture is smaller the panel shows through.
-export function drawPicture(canvas, rgba, width, height) {
-  const context = canvas.getContext('2d');
-  context.clearRect(0, 0, canvas.width, canvas.height);
-  if (width > 0 && height > 0) {
-    context.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer), width, height), 0, 0);
-  }
-}
-
-// Draws a picture file of the page's own; with `keyed`, the colour of its bottom-left pixel
-// becomes transparent.
-export async function drawOwnPicture(canvas, url, keyed) {
-  const image = new Image();
-  image.src = url;
-  await image.decode();
-  const context = canvas.getContext('2d');
-  context.drawImage(image, 0, 0);
-  if (!keyed) return;
-  const pixels = context.getImageData(0, 0, canvas.width, canvas.height);
-  const d = pixels.data;
-  const key = (canvas.height - 1) * canvas.width * 4;
-  const [r, g, b] = [d[key], d[key + 1], d[key + 2]];
-  for (let i = 0; i < d.length; i += 4) {
-    if (d[i] === r && d[i + 1] === g && d[i + 2] === b) d[i + 3] = 0;
-  }
-  context.putImageData(pixels, 0, 0);
-}
