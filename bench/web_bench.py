@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Figures of the web page in headless Chromium, against a private server on the built site.
 
-- first visit: the bytes a fresh profile transfers to show the page (resource timing), and the
-  size of every file of the site, which the installed app keeps in the end;
+- first visit: the bytes a fresh profile transfers to show the page and read the media files
+  (resource timing), and the size of every file of the site, which the installed app keeps in
+  the end;
 - navigation to ready: from the start of the navigation to the frame after the message line
   shows its first text, median of cold loads (the browser's cache emptied before each), against
   the same for a static copy of the page without scripts and with the texts in place, loads of
@@ -73,8 +74,16 @@ def site_bytes(root):
                for folder, _, names in os.walk(root) for name in names)
 
 
+MEDIA = ["mascot.bmp", "maru1.bmp", "batu1.bmp", "maru1.wav", "batu1.wav"]
+
+
 def first_visit(driver, url):
+    """Bytes transferred once the page has read everything it reads on its own, media too."""
     open_drill(driver, url)
+    wait_for("the media files", lambda: driver.execute_script(
+        "const read = performance.getEntriesByType('resource').filter((e) => e.responseEnd > 0)"
+        ".map((e) => e.name.split('/').pop()); return arguments[0].every((m) => read.includes(m))",
+        MEDIA))
     return driver.execute_script(
         "return performance.getEntriesByType('navigation').concat("
         "performance.getEntriesByType('resource')).reduce((sum, e) => sum + e.transferSize, 0)")
