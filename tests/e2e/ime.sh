@@ -33,5 +33,13 @@ printf '%s\n' '[Groups/0]' 'Name=Default' 'Default Layout=us' 'DefaultIM=mozc' \
 start_x "$2"
 
 cd "$work"
+status=0
 dbus-run-session -- env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    QT_IM_MODULE=fcitx SDL_AUDIODRIVER=dummy /usr/bin/python3 "$here/ime.py" "$1"
+    QT_IM_MODULE=fcitx SDL_AUDIODRIVER=dummy /usr/bin/python3 "$here/ime.py" "$1" || status=$?
+# Mozc's server outlives the session that started it; this run's is the one with its HOME.
+for pid in $(pgrep -u "$(id -u)" -x mozc_server || true); do
+    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "HOME=$HOME"; then
+        kill "$pid" 2>/dev/null || true
+    fi
+done
+exit "$status"
