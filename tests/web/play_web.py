@@ -19,6 +19,15 @@ CLOCK = f"Date.now = () => Date.UTC(2026, 0, 5) + {STATE};"
 START = "こたえをいれてリターン。"
 RIGHT = "せいかいです！"
 WRONG = "ぶ～　まちがえたよ"
+# Whether Image1 shows the picture file as the browser itself decodes it, pixel for pixel.
+PICTURE = """const [name, done] = arguments;
+fetch(name).then((r) => r.blob()).then(createImageBitmap).then((bitmap) => {
+  const file = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+  file.drawImage(bitmap, 0, 0);
+  const read = (context) => context.getImageData(0, 0, bitmap.width, bitmap.height).data;
+  const shown = read(document.getElementById('Image1').getContext('2d'));
+  done(read(file).every((v, i) => v === shown[i]));
+});"""
 
 
 def problems(tool):
@@ -58,6 +67,8 @@ def start_set(d):
     d.find_element(By.CSS_SELECTOR, f"#RadioGroup1 input[value='{KIND - 1}']").click()
     by_id(d, "Button1").click()
     check(d, Edit6=START, Edit4="1")
+    colour = by_id(d, "Edit6").value_of_css_property("color")
+    assert colour == "rgba(0, 128, 0, 1)", colour
 
 
 def answer(d, value):
@@ -70,8 +81,10 @@ def play_a_set(d, p):
     check(d, Edit1=p[0][1], Edit3="100", Edit5="0")
     answer(d, p[0][0] + 1)
     check(d, Edit6=WRONG, Edit5=" 0", Edit4="1")
+    wait_for("batu1.bmp in Image1", lambda: d.execute_async_script(PICTURE, "batu1.bmp"))
     answer(d, p[0][0])
     check(d, Edit4="2", Edit6=RIGHT, Edit1=p[1][1], Edit5="0", Edit2="")
+    wait_for("maru1.bmp in Image1", lambda: d.execute_async_script(PICTURE, "maru1.bmp"))
     answer(d, p[1][0])
     check(d, Edit4="3", Edit1=p[2][1], Edit5="50")
     # A click that leaves the focus where it is, as a button takes none from the mouse in some
@@ -106,6 +119,8 @@ def play_a_set(d, p):
     check(d, Edit6=RIGHT)
     by_id(d, "Button3").click()
     check(d, Edit6=f"せいかいは {p[6][0]} でした。", Edit4="7", Edit5="50", Edit1=p[6][1])
+    by_id(d, "Button2").click()  # おしまい: the page closes, or starts again where it may not
+    check(d, Edit4="", Edit6="もんだいをえらんでｽﾀｰﾄﾎﾞﾀﾝ。")
 
 
 def play_a_counted_set(d, p):
@@ -125,6 +140,23 @@ def play_a_counted_set(d, p):
     check(d, Edit6="50てんです。おしまいです。", Edit5="50")
     colour = by_id(d, "Edit6").value_of_css_property("color")
     assert colour == "rgba(255, 0, 0, 1)", colour
+
+
+def mouse(d, x, y):
+    d.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": "mouseMoved", "x": x, "y": y})
+
+
+# A hint shows at the pointer resting over its control, and goes as the pointer leaves the window.
+def hint_at_the_pointer(d):
+    hint = by_id(d, "Hint")
+    mouse(d, *d.execute_script("const r = document.getElementById('Button1').getBoundingClientRect();"
+                               "return [r.x + r.width / 2, r.y + r.height / 2];"))
+    wait_for("the hint", hint.is_displayed)
+    assert hint.text == "れんしゅうをはじめます", hint.text
+    outside = d.execute_script("const r = document.getElementById('Form1').getBoundingClientRect();"
+                               "return [(r.right + innerWidth) / 2, r.top + 10];")
+    mouse(d, *outside)
+    assert not hint.is_displayed()
 
 
 def error_box_for_a_missing_picture(d, built, p):
@@ -184,6 +216,7 @@ def main(built, tool):
             d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": CLOCK})
             open_drill(d, site.url)
             check(d, Edit6="もんだいをえらんでｽﾀｰﾄﾎﾞﾀﾝ。", Edit1="もんだい", Edit2="こたえ")
+            hint_at_the_pointer(d)
             play_a_set(d, p)
             play_a_counted_set(d, p)
             error_box_for_a_missing_picture(d, built, p)
