@@ -7,6 +7,7 @@ import subprocess
 import sys
 import tempfile
 
+from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -120,7 +121,15 @@ def play_a_set(d, p):
     by_id(d, "Button3").click()
     check(d, Edit6=f"せいかいは {p[6][0]} でした。", Edit4="7", Edit5="50", Edit1=p[6][1])
     by_id(d, "Button2").click()  # おしまい: the page closes, or starts again where it may not
-    check(d, Edit4="", Edit6="もんだいをえらんでｽﾀｰﾄﾎﾞﾀﾝ。")
+    wait_for("the page to start again", lambda: started_again(d))
+
+
+def started_again(d):
+    try:
+        return d.execute_script("return document.documentElement.dataset.run === 'ready'") and \
+            text(d, "Edit4") == "" and text(d, "Edit6") == "もんだいをえらんでｽﾀｰﾄﾎﾞﾀﾝ。"
+    except WebDriverException:  # in the middle of loading
+        return False
 
 
 def play_a_counted_set(d, p):
