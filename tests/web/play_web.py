@@ -77,6 +77,19 @@ def answer(d, value):
     by_id(d, "Edit2").send_keys(f"{value}{Keys.ENTER}")
 
 
+# Tab wraps from the last control to the first and back; an edit box focused by the keyboard
+# has its whole text selected.
+def keyboard_focus(d):
+    d.execute_script("document.getElementById('BitBtn1').focus()")
+    ActionChains(d).send_keys(Keys.TAB).perform()
+    focused(d, "RadioGroup1")
+    ActionChains(d).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+    focused(d, "BitBtn1")
+    d.execute_script("document.getElementById('Edit2').focus()")
+    assert d.execute_script("const e = document.getElementById('Edit2');"
+                            "return [e.selectionStart, e.selectionEnd];") == [0, 3]
+
+
 def play_a_set(d, p):
     start_set(d)
     check(d, Edit1=p[0][1], Edit3="100", Edit5="0")
@@ -226,6 +239,7 @@ def main(built, tool):
             open_drill(d, site.url)
             check(d, Edit6="もんだいをえらんでｽﾀｰﾄﾎﾞﾀﾝ。", Edit1="もんだい", Edit2="こたえ")
             hint_at_the_pointer(d)
+            keyboard_focus(d)
             play_a_set(d, p)
             play_a_counted_set(d, p)
             error_box_for_a_missing_picture(d, built, p)
