@@ -11,6 +11,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -97,6 +98,10 @@ private slots:
                        QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
                 for (QAbstractButton* button : box->buttons())
                     seen += ' ' + button->text();
+                const QPoint off =
+                    box->geometry().center() - box->screen()->availableGeometry().center();
+                if (off.manhattanLength() > 4)  // a window frame's width, at most
+                    seen += " off the screen's centre";
                 key ? QTest::keyClick(box, Qt::Key(key)) : void(box->close());
             });
             QCOMPARE(dialog == 1 ? prompts.ShowDialog1() : prompts.ShowDialog2(), result);

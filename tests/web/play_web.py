@@ -8,6 +8,7 @@ import subprocess
 import sys
 import tempfile
 
+from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -20,6 +21,15 @@ CLOCK = f"Date.now = () => Date.UTC(2026, 0, 5) + {STATE};"
 START = "こたえをいれてリターン。"
 RIGHT = "せいかいです！"
 WRONG = "ぶ～　まちがえたよ"
+# Whether Image1 shows the picture file as the browser itself decodes it, pixel for pixel.
+PICTURE = """const [name, done] = arguments;
+fetch(name).then((r) => r.blob()).then(createImageBitmap).then((bitmap) => {
+  const file = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+  file.drawImage(bitmap, 0, 0);
+  const read = (context) => context.getImageData(0, 0, bitmap.width, bitmap.height).data;
+  const shown = read(document.getElementById('Image1').getContext('2d'));
+  done(read(file).every((v, i) => v === shown[i]));
+});"""
 
 
 def problems(tool):
@@ -59,6 +69,8 @@ def start_set(d):
     d.find_element(By.CSS_SELECTOR, f"#RadioGroup1 input[value='{KIND - 1}']").click()
     by_id(d, "Button1").click()
     check(d, Edit6=START, Edit4="1")
+    colour = by_id(d, "Edit6").value_of_css_property("color")
+    assert colour == "rgba(0, 128, 0, 1)", colour
 
 
 def answer(d, value):
@@ -66,13 +78,28 @@ def answer(d, value):
     by_id(d, "Edit2").send_keys(f"{value}{Keys.ENTER}")
 
 
+# Tab wraps from the last control to the first and back; an edit box focused by the keyboard
+# has its whole text selected.
+def keyboard_focus(d):
+    d.execute_script("document.getElementById('BitBtn1').focus()")
+    ActionChains(d).send_keys(Keys.TAB).perform()
+    focused(d, "RadioGroup1")
+    ActionChains(d).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+    focused(d, "BitBtn1")
+    d.execute_script("document.getElementById('Edit2').focus()")
+    assert d.execute_script("const e = document.getElementById('Edit2');"
+                            "return [e.selectionStart, e.selectionEnd];") == [0, 3]
+
+
 def play_a_set(d, p):
     start_set(d)
     check(d, Edit1=p[0][1], Edit3="100", Edit5="0")
     answer(d, p[0][0] + 1)
     check(d, Edit6=WRONG, Edit5=" 0", Edit4="1")
+    wait_for("batu1.bmp in Image1", lambda: d.execute_async_script(PICTURE, "batu1.bmp"))
     answer(d, p[0][0])
     check(d, Edit4="2", Edit6=RIGHT, Edit1=p[1][1], Edit5="0", Edit2="")
+    wait_for("maru1.bmp in Image1", lambda: d.execute_async_script(PICTURE, "maru1.bmp"))
     answer(d, p[1][0])
     check(d, Edit4="3", Edit1=p[2][1], Edit5="50")
     # A click that leaves the focus where it is, as a button takes none from the mouse in some
@@ -107,6 +134,16 @@ def play_a_set(d, p):
     check(d, Edit6=RIGHT)
     by_id(d, "Button3").click()
     check(d, Edit6=f"せいかいは {p[6][0]} でした。", Edit4="7", Edit5="50", Edit1=p[6][1])
+    by_id(d, "Button2").click()  # おしまい: the page closes, or starts again where it may not
+    wait_for("the page to start again", lambda: started_again(d))
+
+
+def started_again(d):
+    try:
+        return d.execute_script("return document.documentElement.dataset.run === 'ready'") and \
+            text(d, "Edit4") == "" and text(d, "Edit6") == "もんだいをえらんでｽﾀｰﾄﾎﾞﾀﾝ。"
+    except WebDriverException:  # in the middle of loading
+        return False
 
 
 def play_a_counted_set(d, p):
@@ -126,6 +163,23 @@ def play_a_counted_set(d, p):
     check(d, Edit6="50てんです。おしまいです。", Edit5="50")
     colour = by_id(d, "Edit6").value_of_css_property("color")
     assert colour == "rgba(255, 0, 0, 1)", colour
+
+
+def mouse(d, x, y):
+    d.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": "mouseMoved", "x": x, "y": y})
+
+
+# A hint shows at the pointer resting over its control, and goes as the pointer leaves the window.
+def hint_at_the_pointer(d):
+    hint = by_id(d, "Hint")
+    mouse(d, *d.execute_script("const r = document.getElementById('Button1').getBoundingClientRect();"
+                               "return [r.x + r.width / 2, r.y + r.height / 2];"))
+    wait_for("the hint", hint.is_displayed)
+    assert hint.text == "れんしゅうをはじめます", hint.text
+    outside = d.execute_script("const r = document.getElementById('Form1').getBoundingClientRect();"
+                               "return [(r.right + innerWidth) / 2, r.top + 10];")
+    mouse(d, *outside)
+    assert not hint.is_displayed()
 
 
 def error_box_for_a_missing_picture(d, built, p):
@@ -198,6 +252,8 @@ def main(built, tool):
             d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": CLOCK})
             open_drill(d, site.url)
             check(d, Edit6="もんだいをえらんでｽﾀｰﾄﾎﾞﾀﾝ。", Edit1="もんだい", Edit2="こたえ")
+            hint_at_the_pointer(d)
+            keyboard_focus(d)
             play_a_set(d, p)
             play_a_counted_set(d, p)
             error_box_for_a_missing_picture(d, built, p)

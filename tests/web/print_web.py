@@ -113,7 +113,8 @@ def class_sets(driver, url, tmp=TMP.name):
     wait_for("the form", lambda: driver.execute_script("return document.documentElement.dataset.run"))
     fill(driver, Count="101")
     assert text(driver, "CountMessage") == "1組のもんだいすうは 1～100 の整数で入れてください。"
-    assert driver.execute_script("return window.printCalls") == 0
+    assert driver.execute_script("return window.printCalls") == 0 and text(driver, "Status") == ""
+    assert driver.switch_to.active_element.get_attribute("id") == "Count"
     Select(driver.find_element(By.ID, "Kind")).select_by_value("8")
     fill(driver, Count="21", Sets="3", Seed="4294967295")
     assert text(driver, "CountMessage") == "" and driver.execute_script("return window.printCalls") == 1

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -229,9 +230,13 @@ private slots:
 
     // Every control as designed: place and size, installed face, character height, bold, the
     // name a screen reader speaks (the end-to-end test reads the window by these) and hint;
-    // then the tab cycle, the hint colour and delay, and the application's names.
+    // then the tab cycle, the hint colour and delay, the window's icon sizes and the application's
+    // names; the labels keep their black on a desktop of light text on dark.
     void controlsAsDesigned() {
         SetUpApplication();
+        QPalette dark;  // a desktop with light text on dark: the window keeps its own colours
+        dark.setColor(QPalette::WindowText, Qt::white);
+        QApplication::setPalette(dark);
         RecordingDialogs dialogs;
         TForm1 form(dialogs);
         const QString p = "IPAPGothic", f = "IPAGothic";
@@ -270,6 +275,8 @@ private slots:
                                 w->toolTip()),
                      std::tuple(name, place, face, height, bold, spoken, hint));
             QCOMPARE(w->toolTipDuration(), hint.isEmpty() ? -1 : 2500);
+            if (name.startsWith("Label"))
+                QCOMPARE(w->palette().color(QPalette::WindowText), QColor(Qt::black));
         }
         form.show();
         QApplication::setActiveWindow(&form);
@@ -283,6 +290,7 @@ private slots:
         const QImage glyph = form.BitBtn1->icon().pixmap(form.BitBtn1->iconSize()).toImage();
         QCOMPARE(std::tuple(glyph.size(), qAlpha(glyph.pixel(0, 32)), form.Image1->pixmap().size()),
                  std::tuple(QSize(33, 33), 0, QSize(81, 81)));  // its bottom-left colour unseen
+        QCOMPARE(form.windowIcon().availableSizes(), QList<QSize>({{32, 32}, {48, 48}, {64, 64}}));
         QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), QColor(0, 255, 255));
         QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 200);
         QCOMPARE(QStringList({QApplication::applicationName(), QApplication::applicationVersion(),
