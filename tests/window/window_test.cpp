@@ -207,6 +207,23 @@ private slots:
         QCOMPARE(seen, "モグラン（３数の計算） 3 ﾌｧｲﾙ <b>x</b>\nは開けません. OK1");
     }
 
+    // The count box through the window's dialogs stands in the middle of the screen, wherever
+    // the window stands.
+    void inputBoxCentred() {
+        QtWindowDialogs dialogs;
+        QWidget window;
+        window.setGeometry(0, 0, 200, 100);
+        window.show();
+        QPoint off;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            off = box->geometry().center() - box->screen()->availableGeometry().center();
+            QTest::keyClick(box->findChild<QLineEdit*>("Field"), Qt::Key_Return);
+        });
+        QCOMPARE(dialogs.InputBox(&window, "問題数を決めます", "何問やりますか？", "10"), "10");
+        QVERIFY2(off.manhattanLength() <= 4, qPrintable(QString("off by %1").arg(off.x())));
+    }
+
     void inputBoxAnswers() {
         // Typed text, how the box is closed (Enter, Esc, OK, Cancel) and its answer.
         // clang-format off
