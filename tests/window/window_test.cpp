@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QInputMethodEvent>
@@ -222,6 +223,15 @@ private slots:
         });
         QCOMPARE(dialogs.InputBox(&window, "問題数を決めます", "何問やりますか？", "10"), "10");
         QVERIFY2(off.manhattanLength() <= 4, qPrintable(QString("off by %1").arg(off.x())));
+    }
+
+    // Qt's own texts (here a standard button of the print dialog) follow the system's
+    // language; ctest runs this once more under a Japanese locale.
+    void qtTextsInTheSystemLanguage() {
+        SetUpApplication();
+        const bool japanese = QLocale::system().language() == QLocale::Japanese;
+        const QDialogButtonBox row(QDialogButtonBox::Cancel);
+        QCOMPARE(row.buttons().value(0)->text(), japanese ? "キャンセル" : "Cancel");
     }
 
     void inputBoxAnswers() {
