@@ -193,6 +193,20 @@ TEST(ReadBmp, ChannelWithoutMaskIsZero) {
         EXPECT_EQ(pixel, 0xFFFFFF00u);
 }
 
+// Reads from memory: the bytes asked for, down to one, or false past the end.
+TEST(MemoryBytes, ReadsWhatLiesInside) {
+    const Bytes data = {1, 2, 3};
+    MemoryBytes bytes(data.data(), data.size());
+    const std::tuple<std::uint64_t, std::size_t, bool, Bytes> cases[] = {
+        {0, 3, true, {1, 2, 3}}, {2, 1, true, {3, 9, 9}}, {3, 0, true, {9, 9, 9}},
+        {3, 1, false, {9, 9, 9}}, {1, 3, false, {9, 9, 9}}, {4, 0, false, {9, 9, 9}}};
+    for (const auto& [at, n, ok, seen] : cases) {
+        Bytes out(3, 9);
+        EXPECT_EQ(bytes.ReadAt(at, out.data(), n), ok) << at << ' ' << n;
+        EXPECT_EQ(out, seen) << at << ' ' << n;
+    }
+}
+
 }  // namespace
 }  // namespace mogran
 

@@ -1,5 +1,5 @@
-// A worksheet page as the page device receives it, and the confirmation boxes as shown, on the
-// offscreen platform.
+// A worksheet page as the page device receives it, its lines, the busy cursor while printing
+// and the confirmation boxes as shown, on the offscreen platform.
 #include <tuple>
 
 #include <QAccessible>
@@ -70,6 +70,33 @@ private slots:
                 ink += page.pixel(x, 10 + height / 2) == qRgb(0, 0, 0);
             QVERIFY(ink > 0);
         }
+    }
+
+    // Lines one device pixel wide whatever the painter's scale.
+    void linesOnePixelWide() {
+        QImage page(100, 100, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        painter.scale(4, 4);
+        PainterPage drawn(painter);
+        drawn.MoveTo(2, 10);
+        drawn.LineTo(20, 10);
+        painter.end();
+        int ink = 0;
+        for (int y = 0; y < 100; ++y)
+            ink += page.pixel(40, y) != qRgb(255, 255, 255);
+        QCOMPARE(ink, 1);
+    }
+
+    // The busy cursor while worksheets print, and the pupil's own again after.
+    void busyCursorWhilePrinting() {
+        QWidget window;
+        QtPrintPrompts prompts(window);
+        prompts.BeginBusy();
+        prompts.BeginBusy();
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+        prompts.EndBusy();
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     // Title, icon, text as shown and buttons of each box, and what a key or the close box gives.

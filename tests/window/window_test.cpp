@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QInputMethodEvent>
@@ -205,6 +206,32 @@ private slots:
         });
         form.Guard([] { throw AppError("ﾌｧｲﾙ <b>x</b>\nは開けません"); });
         QCOMPARE(seen, "モグラン（３数の計算） 3 ﾌｧｲﾙ <b>x</b>\nは開けません. OK1");
+    }
+
+    // The count box through the window's dialogs stands in the middle of the screen, wherever
+    // the window stands.
+    void inputBoxCentred() {
+        QtWindowDialogs dialogs;
+        QWidget window;
+        window.setGeometry(0, 0, 200, 100);
+        window.show();
+        QPoint off;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            off = box->geometry().center() - box->screen()->availableGeometry().center();
+            QTest::keyClick(box->findChild<QLineEdit*>("Field"), Qt::Key_Return);
+        });
+        QCOMPARE(dialogs.InputBox(&window, "問題数を決めます", "何問やりますか？", "10"), "10");
+        QVERIFY2(off.manhattanLength() <= 4, qPrintable(QString("off by %1").arg(off.x())));
+    }
+
+    // Qt's own texts (here a standard button of the print dialog) follow the system's
+    // language; ctest runs this once more under a Japanese locale.
+    void qtTextsInTheSystemLanguage() {
+        SetUpApplication();
+        const bool japanese = QLocale::system().language() == QLocale::Japanese;
+        const QDialogButtonBox row(QDialogButtonBox::Cancel);
+        QCOMPARE(row.buttons().value(0)->text(), japanese ? "キャンセル" : "Cancel");
     }
 
     void inputBoxAnswers() {
