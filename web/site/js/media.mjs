@@ -36,7 +36,10 @@ export class MediaFiles {
     }
     if (response.ok) {
       try {
-        this.held.set(name, { bytes: new Uint8Array(await response.arrayBuffer()) });
+        const bytes = new Uint8Array(await response.arrayBuffer());
+        // The same bytes stay the same object, so a use sees at once that nothing changed.
+        const held = this.held.get(name);
+        if (!held || !sameBytes(held.bytes, bytes)) this.held.set(name, { bytes });
       } catch (error) {
         if (!this.held.has(name)) this.held.set(name, { failure: '' });
       }
@@ -89,7 +92,7 @@ export class SoundPlayer {
     this.files = files;
     this.context = null;
     this.playing = null;
-    this.decoded = new Map();  // name -> the bytes last read and their sound
+    this.decoded = new Map();  // name -> the bytes last decoded and their sound or failure
     const wake = () => this.wake();
     for (const type of ['pointerdown', 'keydown', 'touchend']) {
       target.addEventListener(type, wake, { capture: true });
@@ -117,42 +120,38 @@ export class SoundPlayer {
     this.playing = source;
   }
 
-  // Starts the file playing at once where that needs no waiting, as for a held file whose
-  // bytes are the ones decoded last time: null when it plays, the text of the failure ('' if
-  // none), or undefined when it must wait for play().
-  playNow(name) {
-    const file = this.files.now(name);
-    if (!file) return undefined;
+  // Plays a file whose sound is decoded: null when it plays, the text of the failure ('' if
+  // none), or undefined when the file's bytes are not the ones decoded last time.
+  playDecoded(name, file) {
     if (!file.bytes) return file.failure;
     this.wake();
     if (!this.context) return '';
-    const last = this.decoded.get(name);
-    if (!last || !sameBytes(last.bytes, file.bytes)) return undefined;
-    if (last.failure !== undefined) return last.failure;
-    this.start(last.buffer);
-    return null;
-  }
-
-  // As playNow, once the file is read and decoded.
-  async play(name) {
-    this.stop();
-    const file = await this.files.get(name);
-    if (!file.bytes) return file.failure;
-    this.wake();
-    if (!this.context) return '';
-    const last = this.decoded.get(name);
-    if (!last || !sameBytes(last.bytes, file.bytes)) {
-      try {
-        const buffer = await this.context.decodeAudioData(file.bytes.slice(0).buffer);
-        this.decoded.set(name, { bytes: file.bytes, buffer });
-      } catch (error) {
-        const failure = error && error.message ? `${name}: ${error.message}` : '';
-        this.decoded.set(name, { bytes: file.bytes, failure });
-      }
-    }
     const sound = this.decoded.get(name);
+    if (!sound || sound.bytes !== file.bytes) return undefined;
     if (sound.failure !== undefined) return sound.failure;
     this.start(sound.buffer);
     return null;
+  }
+
+  // Starts a held file playing where that needs no waiting; undefined when it must wait for
+  // play(), which reads and decodes it first.
+  playNow(name) {
+    const file = this.files.now(name);
+    return file ? this.playDecoded(name, file) : undefined;
+  }
+
+  async play(name) {
+    this.stop();
+    const file = await this.files.get(name);
+    const played = this.playDecoded(name, file);
+    if (played !== undefined) return played;
+    try {
+      const buffer = await this.context.decodeAudioData(file.bytes.slice(0).buffer);
+      this.decoded.set(name, { bytes: file.bytes, buffer });
+    } catch (error) {
+      const failure = error && error.message ? `${name}: ${error.message}` : '';
+      this.decoded.set(name, { bytes: file.bytes, failure });
+    }
+    return this.playDecoded(name, file);
   }
 }
