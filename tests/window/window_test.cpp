@@ -208,20 +208,24 @@ private slots:
         QCOMPARE(seen, "モグラン（３数の計算） 3 ﾌｧｲﾙ <b>x</b>\nは開けません. OK1");
     }
 
-    // The count box through the window's dialogs stands in the middle of the screen, wherever
-    // the window stands.
+    // The count box through the window's dialogs shows its caption and prompt and stands in
+    // the middle of the screen, wherever the window stands.
     void inputBoxCentred() {
         QtWindowDialogs dialogs;
         QWidget window;
         window.setGeometry(0, 0, 200, 100);
         window.show();
         QPoint off;
+        QString shown;
         QTimer::singleShot(0, [&] {
             QWidget* box = QApplication::activeModalWidget();
             off = box->geometry().center() - box->screen()->availableGeometry().center();
+            const auto* prompt = box->findChild<QLabel*>("Prompt");
+            shown = box->windowTitle() + "|" + (prompt ? prompt->text() : "no prompt");
             QTest::keyClick(box->findChild<QLineEdit*>("Field"), Qt::Key_Return);
         });
         QCOMPARE(dialogs.InputBox(&window, "問題数を決めます", "何問やりますか？", "10"), "10");
+        QCOMPARE(shown, "問題数を決めます|何問やりますか？");
         QVERIFY2(off.manhattanLength() <= 4, qPrintable(QString("off by %1").arg(off.x())));
     }
 
