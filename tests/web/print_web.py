@@ -111,8 +111,10 @@ def fill(driver, **fields):
 def class_sets(driver, url, tmp=TMP.name):
     driver.get(url + "teacher.html")
     wait_for("the form", lambda: driver.execute_script("return document.documentElement.dataset.run"))
-    fill(driver, Count="101")
-    assert text(driver, "CountMessage") == "1組のもんだいすうは 1～100 の整数で入れてください。"
+    fill(driver, Count="101", Sets="0", Seed="4294967296")
+    assert [text(driver, f"{field}Message") for field in ("Count", "Sets", "Seed")] == [
+        "1組のもんだいすうは 1～100 の整数で入れてください。", "組のかずは 1～200 の整数で入れてください。",
+        "乱数の番号は 0～4294967295 の整数で入れてください。"]
     assert driver.execute_script("return window.printCalls") == 0 and text(driver, "Status") == ""
     assert driver.switch_to.active_element.get_attribute("id") == "Count"
     Select(driver.find_element(By.ID, "Kind")).select_by_value("8")

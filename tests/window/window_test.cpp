@@ -309,6 +309,11 @@ private slots:
             if (name.startsWith("Label"))
                 QCOMPARE(w->palette().color(QPalette::WindowText), QColor(Qt::black));
         }
+        QStringList kinds;
+        for (int n = 1; n <= 8; ++n)
+            kinds << form.findChild<QAbstractButton*>(QString("RadioGroup1Item%1").arg(n))->text();
+        QCOMPARE(kinds.join(' '), "たしざんだけ(１けた) ひきざんだけ(10まで) ひきざんだけ(20まで) "
+                                  "たしざん・ひきざん かけざん入り わりざん入り かけざん・わりざん かっこつき");
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
