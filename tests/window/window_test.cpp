@@ -15,6 +15,7 @@
 #include <QInputMethodEvent>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -146,6 +147,10 @@ private slots:
         QTest::keyPress(form.Edit2, Qt::Key_Return);
         QCOMPARE(form.Edit6->text(), QStringLiteral("せいかいです！"));
         QCOMPARE(form.Edit5->text(), QStringLiteral("100"));
+        // Back from the count box, the answer box has its whole text selected, to be typed over.
+        form.Edit2->setText("7");
+        form.CheckBox1->click();
+        QCOMPARE(form.Edit2->selectedText(), QStringLiteral("7"));
     }
 
     // The X server's times of key events to the window, oldest first; others are not kept.
@@ -221,11 +226,12 @@ private slots:
             QWidget* box = QApplication::activeModalWidget();
             off = box->geometry().center() - box->screen()->availableGeometry().center();
             const auto* prompt = box->findChild<QLabel*>("Prompt");
-            shown = box->windowTitle() + "|" + (prompt ? prompt->text() : "no prompt");
+            shown = box->objectName() + "|" + box->windowTitle() + "|" +
+                    (prompt ? prompt->text() : "no prompt");
             QTest::keyClick(box->findChild<QLineEdit*>("Field"), Qt::Key_Return);
         });
         QCOMPARE(dialogs.InputBox(&window, "問題数を決めます", "何問やりますか？", "10"), "10");
-        QCOMPARE(shown, "問題数を決めます|何問やりますか？");
+        QCOMPARE(shown, "InputBox|問題数を決めます|何問やりますか？");
         QVERIFY2(off.manhattanLength() <= 4, qPrintable(QString("off by %1").arg(off.x())));
     }
 
