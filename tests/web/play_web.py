@@ -154,7 +154,15 @@ def started_again(d):
 
 
 def play_a_counted_set(d, p):
-    by_id(d, "CheckBox1").find_element(By.TAG_NAME, "input").click()
+    tick = by_id(d, "CheckBox1").find_element(By.TAG_NAME, "input")
+    tick.click()  # a count that is no number: the box is unticked again
+    check(d, InputBoxField="10")
+    ActionChains(d).send_keys(f"abc{Keys.ENTER}").perform()
+    shown = box_texts(d, "ErrorBox", "caption", "text")
+    assert shown == ["モグラン（３数の計算）", "'abc' は整数ではありません."], shown
+    close_error_box(d)
+    assert not tick.is_selected()
+    tick.click()
     shown = box_texts(d, "InputBox", "caption", "prompt")
     assert shown == ["問題数を決めます", "何問やりますか？"], shown
     check(d, InputBoxField="10")

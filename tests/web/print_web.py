@@ -122,6 +122,8 @@ def class_sets(driver, url, tmp=TMP.name):
     fill(driver, Count="21", Sets="3", Seed="4294967295")
     assert text(driver, "CountMessage") == "" and driver.execute_script("return window.printCalls") == 1
     web = pdf_of(driver)
+    fill(driver, Seed="")  # from the clock, and shown
+    assert re.fullmatch(r"\d+", driver.find_element(By.ID, "Seed").get_attribute("value"))
     subprocess.run([WORKSHEETS, "--kind", "8", "--count", "21", "--sets", "3", "--seed", "4294967295",
                     "--paper", "B5", "--output", f"{tmp}/class.pdf"], check=True)
     desktop = pages(f"{tmp}/class.pdf")

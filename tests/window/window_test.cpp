@@ -112,7 +112,9 @@ private slots:
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.findChild<QAbstractButton*>("RadioGroup1Item8")->click();  // the kind picked counts
         form.Button1->click();
+        QCOMPARE(form.Data().state.Kind, kWithParentheses);
         QInputMethodQueryEvent query(Qt::ImEnabled);  // as an input method asks it
         QApplication::sendEvent(QGuiApplication::focusObject(), &query);
         QCOMPARE(query.value(Qt::ImEnabled), false);
