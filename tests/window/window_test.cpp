@@ -30,6 +30,7 @@
 #include "app_error.h"
 #include "input_box.h"
 #include "key_event_times.h"
+#include "picture_file.h"
 #include "startup.h"
 #include "tform1.h"
 
@@ -135,6 +136,8 @@ private slots:
         QCOMPARE(form.Edit2->text(), answer);
         QTest::keyPress(form.Edit2, Qt::Key_Return);
         QCOMPARE(form.Edit6->text(), QStringLiteral("せいかいです！"));
+        QCOMPARE(form.Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                 LoadPictureFile("maru1.bmp").convertToFormat(QImage::Format_RGB32));
         // Composed, then confirmed by an Enter whose press the input method keeps.
         nextAnswer();
         QInputMethodEvent preedit(wide, {}), commit;
@@ -153,6 +156,8 @@ private slots:
         form.Edit2->setText("7");
         form.CheckBox1->click();
         QCOMPARE(form.Edit2->selectedText(), QStringLiteral("7"));
+        form.Button3->click();  // the answer shown, Button3 goes on and its hint says so
+        QCOMPARE(form.Button3->text() + form.Button3->toolTip(), "つぎのもんだいつぎのもんだいにすすみます");
     }
 
     // The X server's times of key events to the window, oldest first; others are not kept.
@@ -334,6 +339,7 @@ private slots:
         const QImage glyph = form.BitBtn1->icon().pixmap(form.BitBtn1->iconSize()).toImage();
         QCOMPARE(std::tuple(glyph.size(), qAlpha(glyph.pixel(0, 32)), form.Image1->pixmap().size()),
                  std::tuple(QSize(33, 33), 0, QSize(81, 81)));  // its bottom-left colour unseen
+        QCOMPARE(form.Panel1->frameStyle(), QFrame::Panel | QFrame::Raised);
         QCOMPARE(form.windowIcon().availableSizes(), QList<QSize>({{32, 32}, {48, 48}, {64, 64}}));
         QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), QColor(0, 255, 255));
         QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 200);
