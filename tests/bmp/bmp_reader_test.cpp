@@ -179,6 +179,8 @@ TEST(ReadBmp, FilesGiveThePictureOrTheirMessage) {
         {"RLE delta past the top", rle8({0, 2, 0, 3, 0, 1}), kInvalid},
         {"RLE pixels above the top row", rle8({0, 0, 0, 0, 1, 1, 0, 1}), kInvalid},
         {"RLE too short for the picture it claims", huge(rle8({0, 1})), kInvalid},
+        {"RLE stored top-down", With(rle8(kRle8), 22, 0xFFFFFFFE), kInvalid},
+        {"RLE8 of 4-bit pixels", With(rle8(kRle8), 28, 4, 2), kInvalid},
     };
     for (std::size_t length : {1, 13, 16, 40, 60, 62, 66, 68})
         cases.push_back({"cut to " + std::to_string(length), Cut(kPal8, length), kRead});

@@ -14,16 +14,21 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// Answers the confirmation dialogs as told and logs what the action asks of the window.
+// Answers the confirmation dialogs as told and logs what the action asks of the window, with
+// the message shown when the window is painted.
 struct ScriptedPrompts : PrintPrompts {
-    ScriptedPrompts(Log& l, const DrillData& d) : log(l), data(d) {}
+    ScriptedPrompts(Log& l, const DrillData& d, const RecordingDisplay& s)
+        : log(l), data(d), shown(s) {}
     int ShowDialog1() override { return log.push_back("dialog1"), dialog1; }
     int ShowDialog2() override { return log.push_back("dialog2"), dialog2; }
-    void FlushDisplay() override { log.push_back(data.printInProgress ? "flush busy" : "flush"); }
+    void FlushDisplay() override {
+        log.push_back((data.printInProgress ? "flush busy " : "flush ") + shown.texts[5]);
+    }
     void BeginBusy() override { log.push_back("busy"); }
     void EndBusy() override { log.push_back("idle"); }
     Log& log;
     const DrillData& data;
+    const RecordingDisplay& shown;
     int dialog1 = kModalOk, dialog2 = kModalYes;
 };
 
@@ -52,7 +57,7 @@ TEST(PrintActionTest, ConfirmationDecidesPrintingAndAFreshSetAlwaysFollows) {
         DrillData data;
         RecordingDisplay display;
         DrillSession session(data, display);
-        ScriptedPrompts prompts(log, data);
+        ScriptedPrompts prompts(log, data, display);
         testing::RecordingDevice device;
         int clockReads = 0;
         data.random.SetClock([&] { return TimeOfDay{9, 30, ++clockReads, 0}; });
@@ -71,7 +76,7 @@ TEST(PrintActionTest, ConfirmationDecidesPrintingAndAFreshSetAlwaysFollows) {
         const bool printing = c.jobsEnded > 0;  // after the set-up dialog, busy until the end
         Log asked = c.dialogs;
         if (printing)
-            asked.insert(asked.end(), {"busy", "flush busy", "idle"});
+            asked.insert(asked.end(), {"busy", "flush busy いんさつちゅうです", "idle"});
         EXPECT_EQ(error, c.failingOp.empty() ? "" : kPrinterNotValidMessage);
         EXPECT_EQ(device.calls["end"], c.jobsEnded);
         EXPECT_EQ(log, asked);

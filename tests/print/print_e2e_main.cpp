@@ -1,7 +1,8 @@
 // Prints worksheets from the main window into the print queue that CUPS_SERVER names, and
 // checks the spooled pages through `pdftotext -bbox`, or the error box when none should
 // arrive.
-//   print_e2e <spool folder> <count> [refused]
+//   print_e2e <spool folder> <count> [refused|none]
+// "refused": the queue refuses jobs; "none": the scheduler has no printer at all.
 // <count> 100 leaves the count setting off, any other count fixes it.
 #include <algorithm>
 #include <chrono>
@@ -19,7 +20,6 @@
 
 #include "generator.h"
 #include "install_worksheet_printing.h"
-#include "print_messages.h"
 #include "problem_text.h"
 #include "qt_print_prompts.h"
 #include "window_dialogs.h"
@@ -79,7 +79,8 @@ std::vector<Word> SpooledWords(const QString& document) {
     return words;
 }
 
-int Run(const QDir& spool, int count, bool refused) {
+int Run(const QDir& spool, int count, const QString& failure) {
+    const bool refused = !failure.isEmpty();
     ErrorRecorder errorBoxes;
     const QStringList& errors = errorBoxes.errors;
     TForm1 form(errorBoxes);
@@ -103,10 +104,14 @@ int Run(const QDir& spool, int count, bool refused) {
     const QStringList jobs =
         spool.entryList({"d*-001"}, QDir::Files, QDir::Name).mid(before.size());
 
-    if (data.printInProgress || data.state.CurrentNo != 1 ||
-        form.Text(DisplayField::Edit6) != "こたえをいれてリターン。")
-        return Fail("no fresh set after the print");
-    if (errors != (refused ? QStringList{QString(kPrinterNotValidMessage) + "."} : QStringList{}))
+    // Without a printer nothing has changed yet: the window still asks for a kind.
+    const bool none = failure == "none";
+    if (data.printInProgress || data.state.CurrentNo != (none ? 0 : 1) ||
+        form.Text(DisplayField::Edit6) !=
+            (none ? "もんだいをえらんでｽﾀｰﾄﾎﾞﾀﾝ。" : "こたえをいれてリターン。"))
+        return Fail("no fresh set after the print, or one without a print");
+    const QString expected = none ? "ﾃﾞﾌｫﾙﾄ ﾌﾟﾘﾝﾀが存在しません." : "選択したﾌﾟﾘﾝﾀは有効ではありません.";
+    if (errors != (refused ? QStringList{expected} : QStringList{}))
         return Fail("error boxes: " + errors.join(" / "));
     QPrinter printer(QPrinter::HighResolution);  // the default printer, kept by the dialog
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -161,5 +166,5 @@ int Run(const QDir& spool, int count, bool refused) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    return mogran::Run(QDir(args.value(1)), args.value(2).toInt(), args.size() > 3);
+    return mogran::Run(QDir(args.value(1)), args.value(2).toInt(), args.value(3));
 }

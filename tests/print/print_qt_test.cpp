@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -17,6 +19,7 @@
 
 #include "painter_page.h"
 #include "qt_print_prompts.h"
+#include "qt_printer_setup_dialog.h"
 
 namespace mogran {
 
@@ -97,6 +100,24 @@ private slots:
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
         prompts.EndBusy();
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // The printer set-up dialog, by its name and with the paper size to choose; closed, it
+    // says so.
+    void printerSetupDialog() {
+        QWidget window;
+        QtPrinterSetupDialog setup(&window);
+        QPrinter printer;
+        QString seen = "no dialog";
+        QTimer::singleShot(0, [&] {
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+                seen = dialog->objectName() + ' ' + QString::number(dialog->options());
+                dialog->reject();
+            }
+        });
+        QVERIFY(!setup.Run(printer));
+        QCOMPARE(seen, "PrinterSetupDialog1 " +
+                           QString::number(QAbstractPrintDialog::PrintShowPageSize));
     }
 
     // Title, icon, text as shown and buttons of each box, and what a key or the close box gives.

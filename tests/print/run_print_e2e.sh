@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Prints worksheets from the main window into a CUPS scheduler of our own (its own socket,
-# spool and state under a temporary folder): 21 problems, then into a queue that refuses
+# spool and state under a temporary folder): first with no printer at all, then 21 problems, then into a queue that refuses
 # jobs and into a paused one, then 100 problems [runs] times.
 #   run_print_e2e.sh <print_e2e program> <media folder> [runs]
 # [runs] repeats the 100-problem print (1 unless given); bench/print.sh uses it for timing.
@@ -39,12 +39,14 @@ cupsd_pid=$!
 export CUPS_SERVER="$tmp/cups.sock"
 for _ in $(seq 100); do lpstat -r 2>/dev/null | grep -q "is running" && break || sleep 0.1; done
 
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+run() { (cd "$tmp/work" && "$program" "$tmp/spool" "$@"); }
+cp "$media"/mascot.bmp "$tmp/work/"
+run 1 none  # a scheduler with no printer at all
+
 # A raw queue keeps the documents as the program sent them.
 lpadmin -p mogran-test -E -v file:///dev/null -m raw
 lpadmin -d mogran-test
-cp "$media"/mascot.bmp "$tmp/work/"
-export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
-run() { (cd "$tmp/work" && "$program" "$tmp/spool" "$@"); }
 
 run 21
 # A queue that refuses jobs is reported; a paused one keeps them and is no error.
@@ -54,4 +56,4 @@ cupsaccept mogran-test && cupsdisable mogran-test
 run 1
 cupsenable mogran-test
 for _ in $(seq "$runs"); do run 100; done
-echo "print e2e: $((3 + runs)) passed, 0 failed"
+echo "print e2e: $((4 + runs)) passed, 0 failed"

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "class_worksheets.h"
+#include "drill_data.h"
+#include "generator.h"
 #include "recording_device.h"
 
 namespace mogran {
@@ -47,6 +50,36 @@ TEST(WorksheetLayoutTest, PagesOfTheWorkedExampleForEachCount) {
                                (k < jobs.size() / 2 ? "" : std::to_string(n)));
             }
             EXPECT_EQ(jobs[k], page) << "job " << k + 1;
+        }
+    }
+}
+
+// Class sets: each set's pages are the drill's pages of the set drawn from its own state,
+// and with more than one set every page ends with "No.i" at the left of its name box.
+TEST(WorksheetLayoutTest, ClassSetsAreTheDrillsPagesWithTheirLabel) {
+    for (const std::int32_t sets : {1, 2}) {
+        testing::RecordingDevice device;
+        std::vector<std::string> progress;
+        PrintClassWorksheets({kWithParentheses, 21, sets, 4294967295u}, device,
+                             [&](std::int32_t done, std::int32_t total) {
+                                 progress.push_back(std::to_string(done) + "/" + std::to_string(total));
+                             });
+        ASSERT_EQ(device.jobs.size(), 4u * sets);
+        const std::vector<std::string> told = {"4/" + std::to_string(4 * sets), "8/8"};
+        EXPECT_EQ(progress, std::vector<std::string>(told.begin(), told.begin() + sets));
+        for (std::int32_t set = 1; set <= sets; ++set) {
+            DrillData data;
+            data.printInProgress = true;
+            data.random.RandomState = 4294967295u + static_cast<std::uint32_t>(set - 1);
+            GenerateProblemSet(data, kWithParentheses);
+            testing::RecordingDevice drill;
+            PrintWorksheets(data.problemSet, 21, drill);
+            for (std::size_t k = 0; k < 4; ++k) {
+                std::vector<std::string> page = drill.jobs[k];
+                if (sets > 1)
+                    page.push_back("text 300 295 No." + std::to_string(set));
+                EXPECT_EQ(device.jobs[4 * (set - 1) + k], page) << "set " << set << " page " << k;
+            }
         }
     }
 }

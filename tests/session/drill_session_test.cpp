@@ -91,6 +91,7 @@ TEST(DrillSessionTest, Flows) {
         {"cs", "1 0 p1 FM... mascot.bmp - 3/1/[0] こたえをいれてリターン。 g - E"},
         {"cs+", "2 1 p2 F.A.. maru1.bmp maru1.wav 3/2/[100] せいかいです！ g - E"},
         {"cs+-", "2 1 p2 ..A.. batu1.bmp batu1.wav 3/2/[ 50] ぶ～　まちがえたよ g - E"},
+        {"cs++-", "3 2 p3 ..A.. batu1.bmp batu1.wav 3/3/[ 66] ぶ～　まちがえたよ g - E"},
         {"cs+-+", "3 1 p3 F.A.. maru1.bmp maru1.wav 3/3/[50] せいかいです！ g - E"},
         {"cs+-++", "1 2 p3 F.A.D maru1.bmp maru1.wav 3/3/[66] 66てんです。おしまいです。 r - E"},
         {"s-", "1 0 p1 ..A.. batu1.bmp batu1.wav 100/1/[ 0] ぶ～　まちがえたよ g - E"},

@@ -21,15 +21,22 @@ CLOCK = f"Date.now = () => Date.UTC(2026, 0, 5) + {STATE};"
 START = "こたえをいれてリターン。"
 RIGHT = "せいかいです！"
 WRONG = "ぶ～　まちがえたよ"
-# Whether Image1 shows the picture file as the browser itself decodes it, pixel for pixel.
-PICTURE = """const [name, done] = arguments;
+# Whether a canvas (Image1 unless named) shows the picture file as the browser itself decodes
+# it, pixel for pixel; keyed, with the colour of the file's bottom-left pixel see-through.
+PICTURE = """const [name, canvas, keyed, done] = arguments;
 fetch(name).then((r) => r.blob()).then(createImageBitmap).then((bitmap) => {
-  const file = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
-  file.drawImage(bitmap, 0, 0);
-  const read = (context) => context.getImageData(0, 0, bitmap.width, bitmap.height).data;
-  const shown = read(document.getElementById('Image1').getContext('2d'));
-  done(read(file).every((v, i) => v === shown[i]));
+  const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+  context.drawImage(bitmap, 0, 0);
+  const read = (c) => c.getImageData(0, 0, bitmap.width, bitmap.height).data;
+  const file = read(context), shown = read(document.querySelector(canvas).getContext('2d'));
+  const key = (bitmap.height - 1) * bitmap.width * 4;
+  const clear = (p) => keyed && [0, 1, 2].every((c) => file[p + c] === file[key + c]);
+  done(file.every((v, i) => (clear(i - i % 4) ? i % 4 < 3 || shown[i] === 0 : v === shown[i])));
 });"""
+
+
+def picture(d, name, canvas="#Image1", keyed=False):
+    wait_for(f"{name} in {canvas}", lambda: d.execute_async_script(PICTURE, name, canvas, keyed))
 
 
 def problems(tool):
@@ -96,10 +103,10 @@ def play_a_set(d, p):
     check(d, Edit1=p[0][1], Edit3="100", Edit5="0")
     answer(d, p[0][0] + 1)
     check(d, Edit6=WRONG, Edit5=" 0", Edit4="1")
-    wait_for("batu1.bmp in Image1", lambda: d.execute_async_script(PICTURE, "batu1.bmp"))
+    picture(d, "batu1.bmp")
     answer(d, p[0][0])
     check(d, Edit4="2", Edit6=RIGHT, Edit1=p[1][1], Edit5="0", Edit2="")
-    wait_for("maru1.bmp in Image1", lambda: d.execute_async_script(PICTURE, "maru1.bmp"))
+    picture(d, "maru1.bmp")
     answer(d, p[1][0])
     check(d, Edit4="3", Edit1=p[2][1], Edit5="50")
     # A click that leaves the focus where it is, as a button takes none from the mouse in some
@@ -147,7 +154,15 @@ def started_again(d):
 
 
 def play_a_counted_set(d, p):
-    by_id(d, "CheckBox1").find_element(By.TAG_NAME, "input").click()
+    tick = by_id(d, "CheckBox1").find_element(By.TAG_NAME, "input")
+    tick.click()  # a count that is no number: the box is unticked again
+    check(d, InputBoxField="10")
+    ActionChains(d).send_keys(f"abc{Keys.ENTER}").perform()
+    shown = box_texts(d, "ErrorBox", "caption", "text")
+    assert shown == ["モグラン（３数の計算）", "'abc' は整数ではありません."], shown
+    close_error_box(d)
+    assert not tick.is_selected()
+    tick.click()
     shown = box_texts(d, "InputBox", "caption", "prompt")
     assert shown == ["問題数を決めます", "何問やりますか？"], shown
     check(d, InputBoxField="10")
@@ -252,6 +267,7 @@ def main(built, tool):
             d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": CLOCK})
             open_drill(d, site.url)
             check(d, Edit6="もんだいをえらんでｽﾀｰﾄﾎﾞﾀﾝ。", Edit1="もんだい", Edit2="こたえ")
+            picture(d, "bitbtn1.bmp", "#BitBtn1 canvas", keyed=True)
             hint_at_the_pointer(d)
             keyboard_focus(d)
             play_a_set(d, p)

@@ -111,20 +111,26 @@ def fill(driver, **fields):
 def class_sets(driver, url, tmp=TMP.name):
     driver.get(url + "teacher.html")
     wait_for("the form", lambda: driver.execute_script("return document.documentElement.dataset.run"))
-    fill(driver, Count="101")
-    assert text(driver, "CountMessage") == "1組のもんだいすうは 1～100 の整数で入れてください。"
+    fill(driver, Count="101", Sets="0", Seed="4294967296")
+    assert [text(driver, f"{field}Message") for field in ("Count", "Sets", "Seed")] == [
+        "1組のもんだいすうは 1～100 の整数で入れてください。", "組のかずは 1～200 の整数で入れてください。",
+        "乱数の番号は 0～4294967295 の整数で入れてください。"]
     assert driver.execute_script("return window.printCalls") == 0 and text(driver, "Status") == ""
     assert driver.switch_to.active_element.get_attribute("id") == "Count"
     Select(driver.find_element(By.ID, "Kind")).select_by_value("8")
+    Select(driver.find_element(By.ID, "Paper")).select_by_value("B5")
     fill(driver, Count="21", Sets="3", Seed="4294967295")
     assert text(driver, "CountMessage") == "" and driver.execute_script("return window.printCalls") == 1
     web = pdf_of(driver)
+    fill(driver, Seed="")  # from the clock, and shown
+    assert re.fullmatch(r"\d+", driver.find_element(By.ID, "Seed").get_attribute("value"))
     subprocess.run([WORKSHEETS, "--kind", "8", "--count", "21", "--sets", "3", "--seed", "4294967295",
-                    "--output", f"{tmp}/class.pdf"], check=True)
+                    "--paper", "B5", "--output", f"{tmp}/class.pdf"], check=True)
     desktop = pages(f"{tmp}/class.pdf")
     assert len(desktop) == 12 and pages(web) == desktop, pages(web)
     size = lambda pdf: [float(v) for v in info(pdf, "Page size").split()[0:3:2]]  # noqa: E731
-    assert all(abs(a - b) < 0.1 for a, b in zip(size(web), size(f"{tmp}/class.pdf"))), size(web)
+    # The browser rounds the page to its own units: B5's 729 points come out 729.12.
+    assert all(abs(a - b) < 0.2 for a, b in zip(size(web), size(f"{tmp}/class.pdf"))), size(web)
     # Every word where the desktop's PDF has it, to the device pixel (1/1200 inch = 0.06 pt).
     for (x, y, word), (dx, dy, dword) in zip(words(web), words(f"{tmp}/class.pdf"), strict=True):
         assert word == dword and abs(float(x) - float(dx)) < 0.03 and abs(float(y) - float(dy)) < 0.03, \

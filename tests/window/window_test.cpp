@@ -15,6 +15,7 @@
 #include <QInputMethodEvent>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,6 +30,7 @@
 #include "app_error.h"
 #include "input_box.h"
 #include "key_event_times.h"
+#include "picture_file.h"
 #include "startup.h"
 #include "tform1.h"
 
@@ -111,7 +113,9 @@ private slots:
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.findChild<QAbstractButton*>("RadioGroup1Item8")->click();  // the kind picked counts
         form.Button1->click();
+        QCOMPARE(form.Data().state.Kind, kWithParentheses);
         QInputMethodQueryEvent query(Qt::ImEnabled);  // as an input method asks it
         QApplication::sendEvent(QGuiApplication::focusObject(), &query);
         QCOMPARE(query.value(Qt::ImEnabled), false);
@@ -132,6 +136,8 @@ private slots:
         QCOMPARE(form.Edit2->text(), answer);
         QTest::keyPress(form.Edit2, Qt::Key_Return);
         QCOMPARE(form.Edit6->text(), QStringLiteral("せいかいです！"));
+        QCOMPARE(form.Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                 LoadPictureFile("maru1.bmp").convertToFormat(QImage::Format_RGB32));
         // Composed, then confirmed by an Enter whose press the input method keeps.
         nextAnswer();
         QInputMethodEvent preedit(wide, {}), commit;
@@ -146,6 +152,12 @@ private slots:
         QTest::keyPress(form.Edit2, Qt::Key_Return);
         QCOMPARE(form.Edit6->text(), QStringLiteral("せいかいです！"));
         QCOMPARE(form.Edit5->text(), QStringLiteral("100"));
+        // Back from the count box, the answer box has its whole text selected, to be typed over.
+        form.Edit2->setText("7");
+        form.CheckBox1->click();
+        QCOMPARE(form.Edit2->selectedText(), QStringLiteral("7"));
+        form.Button3->click();  // the answer shown, Button3 goes on and its hint says so
+        QCOMPARE(form.Button3->text() + form.Button3->toolTip(), "つぎのもんだいつぎのもんだいにすすみます");
     }
 
     // The X server's times of key events to the window, oldest first; others are not kept.
@@ -208,20 +220,25 @@ private slots:
         QCOMPARE(seen, "モグラン（３数の計算） 3 ﾌｧｲﾙ <b>x</b>\nは開けません. OK1");
     }
 
-    // The count box through the window's dialogs stands in the middle of the screen, wherever
-    // the window stands.
+    // The count box through the window's dialogs shows its caption and prompt and stands in
+    // the middle of the screen, wherever the window stands.
     void inputBoxCentred() {
         QtWindowDialogs dialogs;
         QWidget window;
         window.setGeometry(0, 0, 200, 100);
         window.show();
         QPoint off;
+        QString shown;
         QTimer::singleShot(0, [&] {
             QWidget* box = QApplication::activeModalWidget();
             off = box->geometry().center() - box->screen()->availableGeometry().center();
+            const auto* prompt = box->findChild<QLabel*>("Prompt");
+            shown = box->objectName() + "|" + box->windowTitle() + "|" +
+                    (prompt ? prompt->text() : "no prompt");
             QTest::keyClick(box->findChild<QLineEdit*>("Field"), Qt::Key_Return);
         });
         QCOMPARE(dialogs.InputBox(&window, "問題数を決めます", "何問やりますか？", "10"), "10");
+        QCOMPARE(shown, "InputBox|問題数を決めます|何問やりますか？");
         QVERIFY2(off.manhattanLength() <= 4, qPrintable(QString("off by %1").arg(off.x())));
     }
 
@@ -305,6 +322,11 @@ private slots:
             if (name.startsWith("Label"))
                 QCOMPARE(w->palette().color(QPalette::WindowText), QColor(Qt::black));
         }
+        QStringList kinds;
+        for (int n = 1; n <= 8; ++n)
+            kinds << form.findChild<QAbstractButton*>(QString("RadioGroup1Item%1").arg(n))->text();
+        QCOMPARE(kinds.join(' '), "たしざんだけ(１けた) ひきざんだけ(10まで) ひきざんだけ(20まで) "
+                                  "たしざん・ひきざん かけざん入り わりざん入り かけざん・わりざん かっこつき");
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -317,6 +339,7 @@ private slots:
         const QImage glyph = form.BitBtn1->icon().pixmap(form.BitBtn1->iconSize()).toImage();
         QCOMPARE(std::tuple(glyph.size(), qAlpha(glyph.pixel(0, 32)), form.Image1->pixmap().size()),
                  std::tuple(QSize(33, 33), 0, QSize(81, 81)));  // its bottom-left colour unseen
+        QCOMPARE(form.Panel1->frameStyle(), QFrame::Panel | QFrame::Raised);
         QCOMPARE(form.windowIcon().availableSizes(), QList<QSize>({{32, 32}, {48, 48}, {64, 64}}));
         QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), QColor(0, 255, 255));
         QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 200);

@@ -49,6 +49,10 @@ class)
     "$problemset" 1 7 | head -n 20 | awk '{print $11, $10}' >"$tmp/set"
     diff <(expected_page "$tmp/set" 1 20 0) <(page_text "$tmp/plain.pdf" 1) || fail "defaults: kind"
     [ "$(pdfinfo "$tmp/plain.pdf" | sed -n 's/^Pages: *//p')" = 10 ] || fail "defaults: count"
+    # The name box drawn: its right side, 200 device pixels in from the paper's (583 of 595 points),
+    # lies far right of any text.
+    gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=bbox -dLastPage=1 "$tmp/plain.pdf" 2>&1 |
+        awk '/HiResBoundingBox/ { exit !($4 > 582 && $4 < 584) }' || fail "no name box"
     # A space read back as a space, not as another character drawn the same; and a file that
     # needs no repair, which Ghostscript would report with its "****" lines.
     gs -dNOPAUSE -dBATCH -dSAFER -sDEVICE=txtwrite -sOutputFile="$tmp/class.txt" "$tmp/class.pdf" \
