@@ -80,7 +80,7 @@ std::vector<Word> SpooledWords(const QString& document) {
 }
 
 int Run(const QDir& spool, int count, const QString& failure) {
-    const bool refused = !failure.isEmpty();
+    const bool fails = !failure.isEmpty();  // no job may arrive, one error box instead
     ErrorRecorder errorBoxes;
     const QStringList& errors = errorBoxes.errors;
     TForm1 form(errorBoxes);
@@ -111,13 +111,13 @@ int Run(const QDir& spool, int count, const QString& failure) {
             (none ? "もんだいをえらんでｽﾀｰﾄﾎﾞﾀﾝ。" : "こたえをいれてリターン。"))
         return Fail("no fresh set after the print, or one without a print");
     const QString expected = none ? "ﾃﾞﾌｫﾙﾄ ﾌﾟﾘﾝﾀが存在しません." : "選択したﾌﾟﾘﾝﾀは有効ではありません.";
-    if (errors != (refused ? QStringList{expected} : QStringList{}))
+    if (errors != (fails ? QStringList{expected} : QStringList{}))
         return Fail("error boxes: " + errors.join(" / "));
     QPrinter printer(QPrinter::HighResolution);  // the default printer, kept by the dialog
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     const QPointF origin = printer.pageLayout().paintRect(QPageLayout::Point).topLeft();
     const WorksheetLayout layout = MakeWorksheetLayout({page.width(), page.height()}, count);
-    if (jobs.size() != (refused ? 0 : 2 * layout.PageCount))
+    if (jobs.size() != (fails ? 0 : 2 * layout.PageCount))
         return Fail(QString::number(jobs.size()) + " jobs spooled");
 
     DrillData printed;  // seeded by the first clock reading after the set-up dialog

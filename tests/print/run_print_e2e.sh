@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Prints worksheets from the main window into a CUPS scheduler of our own (its own socket,
-# spool and state under a temporary folder): first with no printer at all, then 21 problems, then into a queue that refuses
-# jobs and into a paused one, then 100 problems [runs] times.
+# spool and state under a temporary folder): first with no printer at all, then 21 problems,
+# then into a queue that refuses jobs and into a paused one, then 100 problems [runs] times.
 #   run_print_e2e.sh <print_e2e program> <media folder> [runs]
 # [runs] repeats the 100-problem print (1 unless given); bench/print.sh uses it for timing.
 set -euo pipefail

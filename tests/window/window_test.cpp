@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QInputMethodEvent>
 #include <QFontInfo>
 #include <QKeyEvent>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
