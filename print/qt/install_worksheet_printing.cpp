@@ -1,20 +1,50 @@
 #include "install_worksheet_printing.h"
 
-#include "qt_print_prompts.h"
-#include "qt_printer_setup_dialog.h"
-#include "worksheet_printing.h"
+#include <dlfcn.h>
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include "app_error.h"
+#include "worksheet_printing_entry.h"
 
 namespace mogran {
 
-void InstallWorksheetPrinting(TForm1& form) {
-    InstallWorksheetPrinting(form, std::make_unique<QtPrintPrompts>(form),
-                             std::make_unique<QtPrinterSetupDialog>(&form));
+namespace {
+
+AppError LoaderError() {
+    const char* text = dlerror();
+    return AppError(text != nullptr && *text != '\0' ? text : "原因不明のｴﾗｰ");
 }
 
-void InstallWorksheetPrinting(TForm1& form, std::unique_ptr<PrintPrompts> prompts,
-                              std::unique_ptr<PrinterSetupDialog> setupDialog) {
-    form.SetBitBtn1Handler(
-        MakeWorksheetPrintHandler(form.Session(), std::move(prompts), std::move(setupDialog)));
+WorksheetPrintHandlerMaker LoadWorksheetPrinting(const QString& modulePath) {
+    // Never closed: the handlers it makes live as long as the window.
+    void* module = dlopen(QFile::encodeName(modulePath).constData(), RTLD_NOW | RTLD_LOCAL);
+    if (module == nullptr) {
+        throw LoaderError();
+    }
+    dlerror();
+    void* maker = dlsym(module, kWorksheetPrintHandlerMaker);
+    if (maker == nullptr) {
+        throw LoaderError();
+    }
+    return reinterpret_cast<WorksheetPrintHandlerMaker>(maker);
+}
+
+}  // namespace
+
+void InstallWorksheetPrinting(TForm1& form, const QString& modulePath) {
+    form.SetBitBtn1Handler([&form, modulePath, print = std::function<void()>()]() mutable {
+        if (!print) {
+            print = LoadWorksheetPrinting(modulePath)(form, form.Session());
+        }
+        print();
+    });
+}
+
+void InstallWorksheetPrinting(TForm1& form) {
+    InstallWorksheetPrinting(
+        form, QCoreApplication::applicationDirPath() + QStringLiteral("/" MOGRAN_PRINT_MODULE));
 }
 
 }  // namespace mogran

@@ -19,11 +19,12 @@
 #include <QRegularExpression>
 
 #include "generator.h"
-#include "install_worksheet_printing.h"
 #include "problem_text.h"
 #include "qt_print_prompts.h"
+#include "tform1.h"
 #include "window_dialogs.h"
 #include "worksheet_layout.h"
+#include "worksheet_printing.h"
 
 namespace mogran {
 namespace {
@@ -96,7 +97,8 @@ int Run(const QDir& spool, int count, const QString& failure) {
     auto setup = std::make_unique<KeepingSetupDialog>(reads);
     const ConfirmingPrompts& asked = *prompts;
     const KeepingSetupDialog& dialog = *setup;
-    InstallWorksheetPrinting(form, std::move(prompts), std::move(setup));
+    form.SetBitBtn1Handler(
+        MakeWorksheetPrintHandler(form.Session(), std::move(prompts), std::move(setup)));
 
     const QStringList before = spool.entryList({"d*-001"}, QDir::Files, QDir::Name);
     form.BitBtn1->click();
@@ -110,7 +112,8 @@ int Run(const QDir& spool, int count, const QString& failure) {
         form.Text(DisplayField::Edit6) !=
             (none ? "もんだいをえらんでｽﾀｰﾄﾎﾞﾀﾝ。" : "こたえをいれてリターン。"))
         return Fail("no fresh set after the print, or one without a print");
-    const QString expected = none ? "ﾃﾞﾌｫﾙﾄ ﾌﾟﾘﾝﾀが存在しません." : "選択したﾌﾟﾘﾝﾀは有効ではありません.";
+    const QString expected =
+        none ? "ﾃﾞﾌｫﾙﾄ ﾌﾟﾘﾝﾀが存在しません." : "選択したﾌﾟﾘﾝﾀは有効ではありません.";
     if (errors != (fails ? QStringList{expected} : QStringList{}))
         return Fail("error boxes: " + errors.join(" / "));
     QPrinter printer(QPrinter::HighResolution);  // the default printer, kept by the dialog
