@@ -6,6 +6,9 @@
 #include <fstream>
 #include <utility>
 
+#include <QFileInfo>
+#include <QImageReader>
+
 #include "app_error.h"
 #include "picture_kind.h"
 
@@ -54,6 +57,12 @@ QImage ToImage(const BmpPicture& pic) {
 
 QImage LoadPictureFile(const std::string& fileName) {
     return ToImage(LoadPicture(fileName, OpenFile));
+}
+
+QImage LoadBuiltInPicture(const QString& path) {
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 }  // namespace mogran

@@ -3,6 +3,7 @@
 #include <string>
 
 #include <QImage>
+#include <QString>
 
 namespace mogran {
 
@@ -11,5 +12,10 @@ namespace mogran {
 // Throws AppError with the user's message on an unknown extension, a file that cannot be
 // opened, or a malformed bitmap.
 QImage LoadPictureFile(const std::string& fileName);
+
+// A picture built into the program (a resource path), read by Qt's own reader of the format
+// its name ends in; a null image if it cannot be read. Qt would otherwise load every
+// image-format plugin installed to ask each whether it reads the file.
+QImage LoadBuiltInPicture(const QString& path);
 
 }  // namespace mogran

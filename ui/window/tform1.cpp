@@ -44,9 +44,10 @@ QString ToQString(const std::string& text) {
 }
 
 QIcon ProgramIcon() {
-    QIcon icon(QStringLiteral(":/mogran/icon.bmp"));
-    for (const char* size : {"48", "64"}) {
-        icon.addFile(QStringLiteral(":/mogran/icon-%1.png").arg(QLatin1String(size)));
+    QIcon icon;
+    for (const char* name : {"icon.bmp", "icon-48.png", "icon-64.png"}) {
+        icon.addPixmap(QPixmap::fromImage(
+            LoadBuiltInPicture(QStringLiteral(":/mogran/%1").arg(QLatin1String(name)))));
     }
     return icon;
 }

@@ -15,6 +15,7 @@
 #include <QScrollBar>
 
 #include "answer_box.h"
+#include "picture_file.h"
 #include "tform1.h"
 #include "window_fonts.h"
 #include "window_texts.h"
@@ -91,7 +92,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, int left, int top, in
 
 // The glyph with the colour of its bottom-left pixel made transparent.
 QPixmap TransparentGlyph(const QString& path) {
-    QImage image(path);
+    QImage image = LoadBuiltInPicture(path);
     if (image.isNull()) {
         return {};
     }
@@ -149,8 +150,7 @@ void TForm1::BuildControls() {
     CheckBox1->setText(Caption("CheckBox1"));
     CheckBox1->setChecked(false);
 
-    Label1 = MakeLabel(canvas_, "Label1", 40, 288, 50, 48,
-                       MakeFont(kProportionalGothic, 48, true));
+    Label1 = MakeLabel(canvas_, "Label1", 40, 288, 50, 48, MakeFont(kProportionalGothic, 48, true));
     Button3 = MakeButton(canvas_, "Button3", 280, 368, 97, 33);
     Label2 = MakeLabel(canvas_, "Label2", 104, 160, 38, 19, labelFont);
     Label3 = MakeLabel(canvas_, "Label3", 248, 160, 38, 19, labelFont);
@@ -204,7 +204,8 @@ void TForm1::BuildPictures(QWidget* canvas) {
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setScaledContents(false);
     Image1->setAutoFillBackground(false);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/mogran/image1.bmp")));
+    Image1->setPixmap(
+        QPixmap::fromImage(LoadBuiltInPicture(QStringLiteral(":/mogran/image1.bmp"))));
 
     MediaPlayer1 = Make<QWidget>(canvas, "MediaPlayer1", 256, 80, 253, 30);
     MediaPlayer1->setFocusPolicy(Qt::NoFocus);
