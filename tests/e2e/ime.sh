@@ -1,24 +1,38 @@
 #!/usr/bin/env bash
 # Answers in the real program with a Japanese input method switched on: fcitx5 with Mozc on a
 # private X server and session bus, keys typed through XTest, the verdict read through the
-# accessibility bus. Mozc's server does not run as root, so root runs this as a throwaway user.
+# accessibility bus. Mozc's server does not run as root, so root runs this as a throwaway user,
+# on a copy of the program, the media and these scripts in a folder of that user's own (the
+# originals may lie where only their owner can enter), removed afterwards.
 # usage: ime.sh <program> <media folder>
 set -euo pipefail
 skip() { echo "SKIP: $*"; exit 77; }
+
+for tool in fcitx5 fcitx5-remote Xvfb xdotool dbus-run-session; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed"
+done
+ls /usr/lib/*/fcitx5/fcitx5-mozc.so >/dev/null 2>&1 || skip "fcitx5-mozc is not installed"
+here="$(dirname "$(realpath "$0")")"
 
 user=mogran-ime
 if [ "$(id -u)" -eq 0 ]; then
     id -u "$user" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$user" ||
         skip "cannot add the user $user to run the input method"
-    exec runuser -u "$user" -- bash "$(realpath "$0")" "$(realpath "$1")" "$(realpath "$2")"
+    copy="$(mktemp -d /tmp/mogran-ime.XXXXXX)"
+    trap 'rm -rf "$copy" || true' EXIT
+    mkdir "$copy/media" "$copy/tmp"
+    cp "$1" "$copy/mogran"
+    for name in mascot.bmp maru1.bmp batu1.bmp maru1.wav batu1.wav; do cp "$2/$name" "$copy/media/"; done
+    cp "$here"/{ime.sh,ime.py,private_x.sh,window_reader.py} "$copy/"
+    chown -R "$user" "$copy"
+    runuser -u "$user" -- test -x "$copy/mogran" || skip "user $user cannot enter $copy"
+    status=0
+    runuser -u "$user" -- env TMPDIR="$copy/tmp" bash "$copy/ime.sh" "$copy/mogran" "$copy/media" ||
+        status=$?
+    exit "$status"
 fi
-for tool in fcitx5 fcitx5-remote Xvfb xdotool dbus-run-session; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed"
-done
-ls /usr/lib/*/fcitx5/fcitx5-mozc.so >/dev/null 2>&1 || skip "fcitx5-mozc is not installed"
 [ -r "$1" ] && [ -x "$1" ] && [ -r "$2/mascot.bmp" ] || skip "user $(id -un) cannot read $1 and $2"
 
-here="$(dirname "$(realpath "$0")")"
 source "$here/private_x.sh"
 
 # Mozc is the one input method; the input state is shared by all windows.
