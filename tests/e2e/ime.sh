@@ -18,18 +18,14 @@ user=mogran-ime
 if [ "$(id -u)" -eq 0 ]; then
     id -u "$user" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$user" ||
         skip "cannot add the user $user to run the input method"
-    copy="$(mktemp -d /tmp/mogran-ime.XXXXXX)"
-    trap 'rm -rf "$copy" || true' EXIT
-    mkdir "$copy/media" "$copy/tmp"
-    cp "$1" "$copy/mogran"
-    for name in mascot.bmp maru1.bmp batu1.bmp maru1.wav batu1.wav; do cp "$2/$name" "$copy/media/"; done
-    cp "$here"/{ime.sh,ime.py,private_x.sh,window_reader.py} "$copy/"
-    chown -R "$user" "$copy"
-    runuser -u "$user" -- test -x "$copy/mogran" || skip "user $user cannot enter $copy"
-    status=0
-    runuser -u "$user" -- env TMPDIR="$copy/tmp" bash "$copy/ime.sh" "$copy/mogran" "$copy/media" ||
-        status=$?
-    exit "$status"
+    copy="$(mktemp -d /tmp/mogran-ime.XXXXXX)" && trap 'rm -rf "$copy" || true' EXIT
+    mkdir "$copy/media" "$copy/tmp" && cp "$1" "$here"/{ime,window_reader}.py "$here"/*.sh "$copy/"
+    cp "$2"/{mascot,maru1,batu1}.bmp "$2"/{maru1,batu1}.wav "$copy/media/"
+    chown -R "$user" "$copy" && runuser -u "$user" -- test -r "$copy/ime.sh" ||
+        skip "user $user cannot read $copy"
+    runuser -u "$user" -- env TMPDIR="$copy/tmp" \
+        bash "$copy/ime.sh" "$copy/$(basename "$1")" "$copy/media"
+    exit 0
 fi
 [ -r "$1" ] && [ -x "$1" ] && [ -r "$2/mascot.bmp" ] || skip "user $(id -un) cannot read $1 and $2"
 

@@ -1,5 +1,6 @@
 // The main window on the offscreen platform: keys as X sends them, Enter on buttons, the
-// failure guard, the input box and every control as designed.
+// failure guard, the input box, the print module loaded at the first print and every control
+// as designed.
 #include <functional>
 #include <new>
 #include <stdexcept>
@@ -13,8 +14,8 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QInputMethodEvent>
 #include <QFontInfo>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,7 @@
 
 #include "app_error.h"
 #include "input_box.h"
+#include "install_worksheet_printing.h"
 #include "key_event_times.h"
 #include "picture_file.h"
 #include "startup.h"
@@ -157,7 +159,8 @@ private slots:
         form.CheckBox1->click();
         QCOMPARE(form.Edit2->selectedText(), QStringLiteral("7"));
         form.Button3->click();  // the answer shown, Button3 goes on and its hint says so
-        QCOMPARE(form.Button3->text() + form.Button3->toolTip(), "つぎのもんだいつぎのもんだいにすすみます");
+        QCOMPARE(form.Button3->text() + form.Button3->toolTip(),
+                 "つぎのもんだいつぎのもんだいにすすみます");
     }
 
     // The X server's times of key events to the window, oldest first; others are not kept.
@@ -200,6 +203,28 @@ private slots:
             form.Guard(handler);
             QCOMPARE(dialogs.boxes, QStringList("モグラン（３数の計算）|" + shown));
             QVERIFY(!form.Button1->isDown() && !QWidget::mouseGrabber());
+        }
+    }
+
+    // The print module, loaded at the print button's first click: a module that cannot be
+    // loaded, one without the entry, and a failure inside the real one, each in the error box.
+    void printModuleLoadedAtTheFirstClick() {
+        const QString module = MOGRAN_PRINT_MODULE_FILE, missing = module + ".x";
+        const std::pair<QString, QString> cases[] = {
+            {missing, missing + ": cannot open shared object file: No such file or directory."},
+            {MOGRAN_NOT_A_PRINT_MODULE,
+             MOGRAN_NOT_A_PRINT_MODULE ": undefined symbol: MogranWorksheetPrintHandler."},
+            {module, "ﾃﾞﾌｫﾙﾄ ﾌﾟﾘﾝﾀが存在しません."}};  // after the second box's Yes
+        for (const auto& [path, shown] : cases) {
+            RecordingDialogs dialogs;
+            TForm1 form(dialogs);
+            form.SetCheckBox1Ticked(true);
+            InstallWorksheetPrinting(form, path);
+            if (path == module)
+                QTimer::singleShot(
+                    0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+            form.BitBtn1->click();
+            QCOMPARE(dialogs.boxes, QStringList("モグラン（３数の計算）|" + shown));
         }
     }
 
@@ -325,8 +350,9 @@ private slots:
         QStringList kinds;
         for (int n = 1; n <= 8; ++n)
             kinds << form.findChild<QAbstractButton*>(QString("RadioGroup1Item%1").arg(n))->text();
-        QCOMPARE(kinds.join(' '), "たしざんだけ(１けた) ひきざんだけ(10まで) ひきざんだけ(20まで) "
-                                  "たしざん・ひきざん かけざん入り わりざん入り かけざん・わりざん かっこつき");
+        QCOMPARE(kinds.join(' '),
+                 "たしざんだけ(１けた) ひきざんだけ(10まで) ひきざんだけ(20まで) "
+                 "たしざん・ひきざん かけざん入り わりざん入り かけざん・わりざん かっこつき");
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
