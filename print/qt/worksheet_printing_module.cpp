@@ -8,12 +8,15 @@
 #include "worksheet_printing.h"
 #include "worksheet_printing_entry.h"
 
+namespace mogran {
+
+// The module's entry, found by its plain name (kWorksheetPrintHandlerMaker).
 extern "C" __attribute__((visibility("default"))) std::function<void()> MogranWorksheetPrintHandler(
-    QWidget& window, mogran::DrillSession& session) {
-    return mogran::MakeWorksheetPrintHandler(
-        session, std::make_unique<mogran::QtPrintPrompts>(window),
-        std::make_unique<mogran::QtPrinterSetupDialog>(&window));
+    QWidget& window, DrillSession& session) {
+    return MakeWorksheetPrintHandler(session, std::make_unique<QtPrintPrompts>(window),
+                                     std::make_unique<QtPrinterSetupDialog>(&window));
 }
 
-static_assert(
-    std::is_same_v<decltype(&MogranWorksheetPrintHandler), mogran::WorksheetPrintHandlerMaker>);
+static_assert(std::is_same_v<decltype(&MogranWorksheetPrintHandler), WorksheetPrintHandlerMaker>);
+
+}  // namespace mogran
