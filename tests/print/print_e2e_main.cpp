@@ -112,8 +112,7 @@ int Run(const QDir& spool, int count, const QString& failure) {
         form.Text(DisplayField::Edit6) !=
             (none ? "もんだいをえらんでｽﾀｰﾄﾎﾞﾀﾝ。" : "こたえをいれてリターン。"))
         return Fail("no fresh set after the print, or one without a print");
-    const QString expected =
-        none ? "ﾃﾞﾌｫﾙﾄ ﾌﾟﾘﾝﾀが存在しません." : "選択したﾌﾟﾘﾝﾀは有効ではありません.";
+    const QString expected = none ? "ﾃﾞﾌｫﾙﾄ ﾌﾟﾘﾝﾀが存在しません." : "選択したﾌﾟﾘﾝﾀは有効ではありません.";
     if (errors != (fails ? QStringList{expected} : QStringList{}))
         return Fail("error boxes: " + errors.join(" / "));
     QPrinter printer(QPrinter::HighResolution);  // the default printer, kept by the dialog

@@ -14,8 +14,8 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QFontInfo>
 #include <QInputMethodEvent>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -159,8 +159,7 @@ private slots:
         form.CheckBox1->click();
         QCOMPARE(form.Edit2->selectedText(), QStringLiteral("7"));
         form.Button3->click();  // the answer shown, Button3 goes on and its hint says so
-        QCOMPARE(form.Button3->text() + form.Button3->toolTip(),
-                 "つぎのもんだいつぎのもんだいにすすみます");
+        QCOMPARE(form.Button3->text() + form.Button3->toolTip(), "つぎのもんだいつぎのもんだいにすすみます");
     }
 
     // The X server's times of key events to the window, oldest first; others are not kept.
