@@ -239,6 +239,7 @@ def answer_by_touch(d, site, p):
     open_drill(d, site.url)
     wait_for("the number pad", by_id(d, "Pad").is_displayed)
     assert by_id(d, "Edit2").get_attribute("inputmode") == "none"
+    tap(d, by_id(d, "PadSwitch"))  # from the writing face to the number keys
     start_set(d)
     for key in [*str(p[0][0]), "Enter"]:
         if key == "Enter":

@@ -170,6 +170,9 @@ export class InkPad {
       this.add(event);
       if (others.length > 0 || afresh) this.update(others);
     });
+    // Touches written here are no gesture of the page's: no scrolling, and no fling that
+    // would swallow a tap on the return key just after.
+    element.addEventListener('touchstart', (event) => event.preventDefault(), { passive: false });
     element.addEventListener('pointermove', (event) => {
       if (this.writer?.id !== event.pointerId || this.writer.box !== box) return;
       for (const point of event.getCoalescedEvents?.() ?? [event]) this.add(point);
