@@ -251,6 +251,8 @@ def answer_by_touch(d, site, p):
 
 
 SAMPLES = os.path.join(os.path.dirname(__file__), "../../handwriting/data/pendigits-orig.tra")
+# Tablets in portrait and landscape, a touch Chromebook and a small touch laptop.
+SCREENS = [(820, 1180), (1180, 820), (810, 1080), (1080, 810), (1366, 768), (1024, 600)]
 RECT = "const r = arguments[0].getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom];"
 
 
@@ -303,7 +305,7 @@ def screen(d, width, height, touch):
 # Window and pad side by side in landscape, one under the other in portrait, filling the
 # screen's width or its height, nothing outside it; boxes square, at least 140 pixels a side.
 def layout(d):
-    for width, height in [(820, 1180), (1180, 820), (810, 1080), (1080, 810), (1366, 768)]:
+    for width, height in SCREENS:
         screen(d, width, height, True)
         wait_for("the writing face", by_id(d, "Ink1").is_displayed)
         rects = {name: d.execute_script(RECT, by_id(d, name)) for name in
