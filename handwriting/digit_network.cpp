@@ -65,8 +65,10 @@ DigitNetwork DigitNetwork::FromBytes(const unsigned char* bytes, std::size_t siz
         for (int o = 0; o < layer.outputs; ++o) {
             layer.scales.push_back(in.TakeFloat());
             layer.biases.push_back(in.TakeFloat());
-            for (int i = 0; i < layer.inputs; ++i)
+            for (int i = 0; i < layer.inputs; ++i) {
                 layer.weights.push_back(static_cast<std::int8_t>(in.Take(1)));
+                layer.values.push_back(layer.weights.back() * layer.scales.back());
+            }
         }
         network.layers.push_back(std::move(layer));
     }
@@ -99,11 +101,18 @@ void DigitNetwork::Evaluate(const float* input, float* probabilities) const {
         const NetworkLayer& layer = layers[l];
         next.assign(layer.outputs, 0.0f);
         for (int o = 0; o < layer.outputs; ++o) {
-            const std::int8_t* w = layer.weights.data() + o * layer.inputs;
-            float sum = 0;
-            for (int i = 0; i < layer.inputs; ++i)
-                sum += w[i] * current[i];
-            const float value = layer.biases[o] + layer.scales[o] * sum;
+            const float* w = layer.values.data() + o * layer.inputs;
+            // Eight sums side by side, which the processor can work on at once.
+            float sums[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+            int i = 0;
+            for (; i + 8 <= layer.inputs; i += 8) {
+                for (int k = 0; k < 8; ++k)
+                    sums[k] += w[i + k] * current[i + k];
+            }
+            for (; i < layer.inputs; ++i)
+                sums[0] += w[i] * current[i];
+            const float value = layer.biases[o] + ((sums[0] + sums[1]) + (sums[2] + sums[3])) +
+                                ((sums[4] + sums[5]) + (sums[6] + sums[7]));
             next[o] = l + 1 < layers.size() ? std::max(value, 0.0f) : value;
         }
         current.swap(next);

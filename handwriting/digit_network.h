@@ -14,6 +14,8 @@ struct NetworkLayer {
     std::vector<std::int8_t> weights;
     std::vector<float> scales;
     std::vector<float> biases;
+    // The weights times their scales, made when the network is read, for evaluation.
+    std::vector<float> values;
 };
 
 // The digit reader's network: layers with ReLU between them and a softmax at the end. Its

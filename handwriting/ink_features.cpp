@@ -22,6 +22,10 @@ struct PathPoint {
     bool jump = false;  // the segment that ends here is a pen-up jump
 };
 
+double Length(double dx, double dy) {
+    return std::sqrt(dx * dx + dy * dy);
+}
+
 double Clamped(double v) {
     return std::clamp(v, -kClamp, kClamp);
 }
@@ -58,8 +62,8 @@ void SampleTrajectory(const std::vector<PathPoint>& path, double length, float* 
     for (int i = 0; i < kTrajectoryPoints; ++i) {
         const double at = length * i / (kTrajectoryPoints - 1);
         while (segment + 1 < path.size()) {
-            const double d = std::hypot(path[segment].x - path[segment - 1].x,
-                                        path[segment].y - path[segment - 1].y);
+            const double d = Length(path[segment].x - path[segment - 1].x,
+                                    path[segment].y - path[segment - 1].y);
             if (before + d >= at)
                 break;
             before += d;
@@ -71,7 +75,7 @@ void SampleTrajectory(const std::vector<PathPoint>& path, double length, float* 
         }
         const PathPoint& a = path[segment - 1];
         const PathPoint& b = path[segment];
-        const double d = std::hypot(b.x - a.x, b.y - a.y);
+        const double d = Length(b.x - a.x, b.y - a.y);
         const double t = d > 0 ? std::clamp((at - before) / d, 0.0, 1.0) : 0.0;
         samples[i] = {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, b.jump};
     }
@@ -80,7 +84,7 @@ void SampleTrajectory(const std::vector<PathPoint>& path, double length, float* 
         const Sample& next = samples[std::min(i + 1, kTrajectoryPoints - 1)];
         const double dx = next.x - prev.x;
         const double dy = next.y - prev.y;
-        const double d = std::hypot(dx, dy);
+        const double d = Length(dx, dy);
         float* v = out + i * kTrajectoryValues;
         v[0] = static_cast<float>(samples[i].x);
         v[1] = static_cast<float>(samples[i].y);
@@ -119,7 +123,7 @@ void RenderGrid(const std::vector<PathPoint>& path, double inkLength, float* gri
             continue;
         const double dx = path[k].x - path[k - 1].x;
         const double dy = path[k].y - path[k - 1].y;
-        const double d = std::hypot(dx, dy);
+        const double d = Length(dx, dy);
         double angle = std::atan2(dy, dx);
         if (angle < 0)
             angle += kPi;
@@ -168,7 +172,7 @@ InkSummary ComputeInkFeatures(const InkStrokes& strokes, InkFeatureVector& featu
         path[k].x = (path[k].x - cx) * scale;
         path[k].y = (path[k].y - cy) * scale;
         if (k > 0) {
-            const double d = std::hypot(path[k].x - path[k - 1].x, path[k].y - path[k - 1].y);
+            const double d = Length(path[k].x - path[k - 1].x, path[k].y - path[k - 1].y);
             length += d;
             inkLength += path[k].jump ? 0 : d;
         }

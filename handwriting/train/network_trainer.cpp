@@ -126,7 +126,8 @@ DigitNetwork NetworkTrainer::Quantised() const {
         }
         network.layers.push_back(std::move(q));
     }
-    return network;
+    const std::vector<unsigned char> bytes = network.ToBytes();
+    return DigitNetwork::FromBytes(bytes.data(), bytes.size());
 }
 
 }  // namespace mogran

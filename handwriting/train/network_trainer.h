@@ -21,7 +21,7 @@ public:
     // Moves the weights along the batch's mean gradient, with weight decay, and empties it.
     void Step(float rate, float momentum, float decay);
     void Probabilities(const float* input, float* out);
-    // The network with 8-bit weights, one scale per output.
+    // The network with 8-bit weights, one scale per output, as read from its bytes.
     DigitNetwork Quantised() const;
 
 private:
