@@ -28,7 +28,7 @@ function storeFace(face) {
 
 // Reads the strokes of one box (each a flat list of x, y in the box's own CSS pixels, y
 // downward) as the module's reader does: the digit, or kNoDigit.
-function readDigit(module, strokes, side) {
+export function readDigit(module, strokes, side) {
   const points = strokes.reduce((count, stroke) => count + stroke.length, 0);
   const at = module._malloc(8 + 4 * strokes.length + 4 * points);
   try {
@@ -139,6 +139,7 @@ export class InkPad {
     };
     addEventListener('resize', () => { for (const box of this.boxes) box.draw(); });
     this.showFace(storedFace());
+    readDigit(module, [], 1);  // the reader makes its model ready now, not at the first box
   }
 
   showFace(face) {
