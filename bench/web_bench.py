@@ -153,8 +153,10 @@ new MutationObserver(() => {
   if (!touched || corner.textContent === '') return;
   const shown = performance.now(), between = frames - touched.frames, { at } = touched;
   touched = null;
-  requestAnimationFrame(() => window.benchShows.push([shown - at, performance.now() - at, between]));
-}).observe(document.querySelector('#Ink1 output'), { childList: true, characterData: true, subtree: true });
+  requestAnimationFrame(() => {
+    window.benchShows.push([shown - at, performance.now() - at, between]);
+  });
+}).observe(document.querySelector('#Ink1 output'), { childList: true, subtree: true });
 """
 
 
@@ -163,7 +165,8 @@ def pen_samples(count):
     lists in a box of BOX CSS pixels, y downward."""
     samples = []
     for part in open(SAMPLES, encoding="latin-1").read().split(".SEGMENT")[1:count + 1]:
-        strokes = [[tuple(map(int, line.split())) for line in s.split(".PEN_UP")[0].splitlines()[1:]]
+        strokes = [[tuple(map(int, line.split()))
+                    for line in s.split(".PEN_UP")[0].splitlines()[1:]]
                    for s in part.split(".PEN_DOWN")[1:]]
         points = [p for stroke in strokes for p in stroke]
         low = [min(p[i] for p in points) for i in (0, 1)]
@@ -179,6 +182,11 @@ def read_times(driver, url, samples):
     return driver.execute_async_script(READ_PROBE, samples, BOX, REPEATS)
 
 
+def touch_screen(driver):
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                           {"enabled": True, "maxTouchPoints": 5})
+
+
 def touch(driver, kind, points):
     driver.execute_cdp_cmd("Input.dispatchTouchEvent", {
         "type": kind, "touchPoints": [{"x": x, "y": y} for x, y in points]})
@@ -186,11 +194,12 @@ def touch(driver, kind, points):
 
 def show_times(driver, url, samples, count):
     """Writes samples in the first box by touch and starts the second, count times."""
-    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+    touch_screen(driver)
     open_drill(driver, url)
     wait_for("the writing pad", lambda: driver.find_element("id", "Ink1").is_displayed())
     driver.execute_script(SHOW_PROBE)
-    rect = "const r = document.getElementById(arguments[0]).getBoundingClientRect(); return [r.x, r.y, r.width];"
+    rect = ("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+            "return [r.x, r.y, r.width];")
     x1, y1, side = driver.execute_script(rect, "Ink1")
     x2, y2, _ = driver.execute_script(rect, "Ink2")
     x3, y3, width = driver.execute_script(rect, "InkClear")
@@ -215,7 +224,7 @@ def touch_first_visit(url):
     with tempfile.TemporaryDirectory(prefix="mogran-bench-") as profile:
         driver = chromium(profile)
         try:
-            driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+            touch_screen(driver)
             open_drill(driver, url)
             wait_for("the writing pad", lambda: driver.find_element("id", "Ink1").is_displayed())
             return first_visit(driver, url)
@@ -261,7 +270,8 @@ def main():
     print(f"first visit transferred KB: {transferred / 1024:.1f}")
     print(f"first visit on a touch screen transferred KB: {touch_transferred / 1024:.1f}")
     print(f"site files KB: {site_bytes(built) / 1024:.1f}")
-    print(f"WebAssembly module KB: {os.path.getsize(os.path.join(built, 'mogran.wasm')) / 1024:.1f}")
+    wasm = os.path.getsize(os.path.join(built, "mogran.wasm"))
+    print(f"WebAssembly module KB: {wasm / 1024:.1f}")
     print(f"loads: {loads}")
     print("page, navigation to ready, ms: " + " ".join(f"{t:.1f}" for t in page))
     print("static page, navigation to ready, ms: " + " ".join(f"{t:.1f}" for t in static))

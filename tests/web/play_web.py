@@ -273,8 +273,9 @@ def ink(d, pen, phase, x, y):
             "type": ("mousePressed", "mouseMoved", "mouseReleased")[phase], "x": x, "y": y,
             "button": "left", "buttons": int(phase < 2), "clickCount": 1, "pointerType": "pen"})
     else:
-        d.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": ("touchStart", "touchMove", "touchEnd")[
-            phase], "touchPoints": [{"x": x, "y": y}] if phase < 2 else []})
+        d.execute_cdp_cmd("Input.dispatchTouchEvent", {
+            "type": ("touchStart", "touchMove", "touchEnd")[phase],
+            "touchPoints": [{"x": x, "y": y}] if phase < 2 else []})
 
 
 # Writes the digits in the boxes from the first on, scaled into them; `begun` is told once the

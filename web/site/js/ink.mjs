@@ -33,13 +33,14 @@ export function readDigit(module, strokes, side) {
   const at = module._malloc(8 + 4 * strokes.length + 4 * points);
   try {
     const lengths = at + 8;
-    let xy = lengths + 4 * strokes.length;
+    const xy = lengths + 4 * strokes.length;
+    let next = xy;
     strokes.forEach((stroke, i) => {
       module.HEAP32[(lengths >> 2) + i] = stroke.length / 2;
-      module.HEAPF32.set(stroke, (xy >> 2));
-      xy += 4 * stroke.length;
+      module.HEAPF32.set(stroke, next >> 2);
+      next += 4 * stroke.length;
     });
-    return module._mogran_read_digit(lengths + 4 * strokes.length, lengths, strokes.length, side, at);
+    return module._mogran_read_digit(xy, lengths, strokes.length, side, at);
   } finally {
     module._free(at);
   }
@@ -113,7 +114,8 @@ export class InkPad {
     for (const type of ['pointerdown', 'pointerup', 'pointercancel']) {
       doc.addEventListener(type, (event) => {
         if (event.pointerType !== 'pen') return;
-        if (type === 'pointerdown') this.pens.add(event.pointerId); else this.pens.delete(event.pointerId);
+        if (type === 'pointerdown') this.pens.add(event.pointerId);
+        else this.pens.delete(event.pointerId);
       }, { capture: true });
     }
     for (const box of this.boxes) this.bindBox(box);
@@ -151,7 +153,7 @@ export class InkPad {
     const { element } = box;
     element.addEventListener('pointerdown', (event) => {
       const { pointerType: type } = event;
-      if ((type === 'touch' && this.pens.size > 0) || (type === 'mouse' && event.button !== 0)) return;
+      if (type === 'touch' ? this.pens.size > 0 : type === 'mouse' && event.button !== 0) return;
       if (this.writer) {
         // One stroke at a time; a pen coming down takes over from the hand resting on the glass.
         if (type !== 'pen' || this.writer.type !== 'touch') return;

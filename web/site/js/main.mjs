@@ -50,7 +50,10 @@ function fitToScreen(doc, shown) {
     if (pad.hidden) edit.removeAttribute('inputmode'); else edit.setAttribute('inputmode', 'none');
     if (!pad.hidden) {
       shown();
-      const fits = (s) => arrange(s, landscape).size.every((d, i) => d * s <= [innerWidth, innerHeight][i]);
+      const fits = (s) => {
+        const [width, height] = arrange(s, landscape).size;
+        return width * s <= innerWidth && height * s <= innerHeight;
+      };
       let low = 0.1;
       for (let i = 0; i < 30; i += 1) {
         const middle = (low + scale) / 2;
