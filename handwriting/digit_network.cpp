@@ -47,12 +47,9 @@ void PutFloat(std::vector<unsigned char>& out, float value) {
     Put(out, bits, 4);
 }
 
-}  // namespace
-
-DigitNetwork DigitNetwork::FromBytes(const unsigned char* bytes, std::size_t size) {
-    ByteReader in(bytes, size);
+DigitNetwork ReadNetwork(ByteReader& in) {
     if (in.Take(4) != 0x4e44474du)  // "MGDN"
-        throw std::runtime_error("the digit model does not start with MGDN");
+        throw std::runtime_error("a network of the digit model does not start with MGDN");
     DigitNetwork network;
     const int layerCount = static_cast<int>(in.Take(2));
     for (int l = 0; l < layerCount; ++l) {
@@ -72,13 +69,43 @@ DigitNetwork DigitNetwork::FromBytes(const unsigned char* bytes, std::size_t siz
         }
         network.layers.push_back(std::move(layer));
     }
-    if (network.layers.empty() || !in.AtEnd())
-        throw std::runtime_error("the digit model has no layers or bytes after its last");
+    if (network.layers.empty())
+        throw std::runtime_error("a network of the digit model has no layers");
     return network;
 }
 
-std::vector<unsigned char> DigitNetwork::ToBytes() const {
+}  // namespace
+
+DigitModel DigitModel::FromBytes(const unsigned char* bytes, std::size_t size) {
+    ByteReader in(bytes, size);
+    DigitModel model;
+    do {
+        model.networks.push_back(ReadNetwork(in));
+        const DigitNetwork& n = model.networks.back();
+        if (n.layers.front().inputs != model.Inputs() || n.layers.back().outputs != model.Outputs())
+            throw std::runtime_error("the digit model's networks differ in inputs or outputs");
+    } while (!in.AtEnd());
+    return model;
+}
+
+std::vector<unsigned char> DigitModel::ToBytes() const {
     std::vector<unsigned char> out;
+    for (const DigitNetwork& network : networks)
+        network.AppendBytes(out);
+    return out;
+}
+
+void DigitModel::Evaluate(const float* input, float* probabilities) const {
+    std::vector<float> one(Outputs());
+    std::fill(probabilities, probabilities + Outputs(), 0.0f);
+    for (const DigitNetwork& network : networks) {
+        network.Evaluate(input, one.data());
+        for (int o = 0; o < Outputs(); ++o)
+            probabilities[o] += one[o] / static_cast<float>(networks.size());
+    }
+}
+
+void DigitNetwork::AppendBytes(std::vector<unsigned char>& out) const {
     Put(out, 0x4e44474du, 4);
     Put(out, static_cast<std::uint32_t>(layers.size()), 2);
     for (const NetworkLayer& layer : layers) {
@@ -91,7 +118,6 @@ std::vector<unsigned char> DigitNetwork::ToBytes() const {
                 Put(out, static_cast<std::uint8_t>(layer.weights[o * layer.inputs + i]), 1);
         }
     }
-    return out;
 }
 
 void DigitNetwork::Evaluate(const float* input, float* probabilities) const {

@@ -10,6 +10,8 @@ namespace {
 
 constexpr double kClamp = 1e9;
 constexpr double kPi = 3.14159265358979323846;
+// Directions a full turn apart are one (8 directions) or half a turn (4 orientations).
+constexpr double kGridTurn = kGridOrientations == 8 ? 2 * kPi : kPi;
 // The grid's values are the share of the ink in each cell and orientation, times this gain,
 // so that a cell well filled reads near 1.
 constexpr double kGridGain = 16;
@@ -126,8 +128,9 @@ void RenderGrid(const std::vector<PathPoint>& path, double inkLength, float* gri
         const double d = Length(dx, dy);
         double angle = std::atan2(dy, dx);
         if (angle < 0)
-            angle += kPi;
-        const double u = std::min(angle / (kPi / kGridOrientations), kGridOrientations - 1e-9);
+            angle += kGridTurn;
+        const double u =
+            std::min(angle / (kGridTurn / kGridOrientations), kGridOrientations - 1e-9);
         const int o0 = static_cast<int>(u);
         const int o1 = (o0 + 1) % kGridOrientations;
         const double f = u - o0;

@@ -20,7 +20,7 @@ constexpr float kLeastConfidence = 0.3f;
 
 }  // namespace
 
-DigitReading ReadDigitWith(const DigitNetwork& network, const InkStrokes& strokes, double side) {
+DigitReading ReadDigitWith(const DigitModel& model, const InkStrokes& strokes, double side) {
     InkFeatureVector features;
     const InkSummary ink = ComputeInkFeatures(strokes, features);
     if (ink.points == 0)
@@ -29,7 +29,7 @@ DigitReading ReadDigitWith(const DigitNetwork& network, const InkStrokes& stroke
         ink.lengthInExtents > kMostInkInExtents || ink.strokes > kMostStrokes)
         return {kNoDigit, 0};
     std::array<float, kReaderOutputs> p{};
-    network.Evaluate(features.data(), p.data());
+    model.Evaluate(features.data(), p.data());
     int best = 0;
     for (int d = 1; d < 10; ++d)
         best = p[d] > p[best] ? d : best;

@@ -9,9 +9,9 @@ namespace mogran {
 inline constexpr int kReaderOutputs = 11;
 inline constexpr int kNotADigitOutput = 10;
 
-// What the reader makes of the ink with the given network (kReaderOutputs outputs over the
+// What the reader makes of the ink with the given model (kReaderOutputs outputs over the
 // ink's features): no digit for a dot (ink under a twentieth of the box's side), for ink too
 // long or of too many strokes to be a digit, and when the network is not sure enough of any.
-DigitReading ReadDigitWith(const DigitNetwork& network, const InkStrokes& strokes, double side);
+DigitReading ReadDigitWith(const DigitModel& model, const InkStrokes& strokes, double side);
 
 }  // namespace mogran

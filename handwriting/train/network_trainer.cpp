@@ -107,8 +107,9 @@ void NetworkTrainer::Step(float rate, float momentum, float decay) {
     batch_ = 0;
 }
 
-DigitNetwork NetworkTrainer::Quantised() const {
-    DigitNetwork network;
+DigitModel NetworkTrainer::Quantised() const {
+    DigitModel model;
+    DigitNetwork& network = model.networks.emplace_back();
     for (const Layer& layer : layers_) {
         NetworkLayer q;
         q.inputs = layer.inputs;
@@ -126,8 +127,8 @@ DigitNetwork NetworkTrainer::Quantised() const {
         }
         network.layers.push_back(std::move(q));
     }
-    const std::vector<unsigned char> bytes = network.ToBytes();
-    return DigitNetwork::FromBytes(bytes.data(), bytes.size());
+    const std::vector<unsigned char> bytes = model.ToBytes();
+    return DigitModel::FromBytes(bytes.data(), bytes.size());
 }
 
 }  // namespace mogran

@@ -22,7 +22,7 @@ public:
     void Step(float rate, float momentum, float decay);
     void Probabilities(const float* input, float* out);
     // The network with 8-bit weights, one scale per output, as read from its bytes.
-    DigitNetwork Quantised() const;
+    DigitModel Quantised() const;
 
 private:
     struct Layer {

@@ -1,4 +1,5 @@
-// train-digits DATA [MODEL] [--seed N] [--epochs N] [--hidden N] [--hold-out FIRST-LAST]
+// train-digits DATA [MODEL] [--seed N] [--epochs N] [--hidden N[,N...]] [--rate R]
+//              [--networks N] [--hold-out FIRST-LAST]
 //
 // Trains the digit reader's network on the pen-written digits in DATA, all writers but those
 // held out (26-30 unless told; 0-0 holds none out), and writes it to MODEL when given. Prints
@@ -29,8 +30,10 @@ struct Settings {
     std::string data;
     std::string model;
     std::uint64_t seed = 26;
-    int epochs = 60;
-    int hidden = 128;
+    int epochs = 40;
+    int networks = 3;
+    std::vector<int> hidden = {64};
+    float rate = 0.02f;
     int holdFirst = 26;
     int holdLast = 30;
 };
@@ -72,7 +75,7 @@ struct Score {
     int total = 0;
 };
 
-void Count(Score& score, const DigitNetwork& network, const InkStrokes& ink, int digit) {
+void Count(Score& score, const DigitModel& network, const InkStrokes& ink, int digit) {
     const DigitReading r = ReadDigitWith(network, ink, kTabletSide);
     score.right += r.digit == digit ? 1 : 0;
     score.rejected += r.digit == kNoDigit ? 1 : 0;
@@ -84,7 +87,7 @@ void Print(const char* what, const Score& s) {
                 s.total ? 100.0 * s.right / s.total : 0.0, s.rejected);
 }
 
-void Validate(const DigitNetwork& network, const std::vector<PenDigitSample>& held,
+void Validate(const DigitModel& network, const std::vector<PenDigitSample>& held,
               ShapingRandom& random) {
     Score plain, sevens, nines, ones, fours, junk;
     int confusion[10][11] = {};
@@ -119,22 +122,19 @@ void Validate(const DigitNetwork& network, const std::vector<PenDigitSample>& he
     }
 }
 
-int Train(const Settings& settings) {
-    const std::vector<PenDigitSample> samples = ReadPenDigitsFile(settings.data);
-    std::vector<PenDigitSample> training, held;
-    for (const PenDigitSample& s : samples) {
-        const bool out = s.writer >= settings.holdFirst && s.writer <= settings.holdLast;
-        (out ? held : training).push_back(s);
-    }
-    std::printf("%zu training samples, %zu held out\n", training.size(), held.size());
-
-    ShapingRandom random(settings.seed);
-    NetworkTrainer trainer({kFeatureCount, settings.hidden, kReaderOutputs}, random);
+DigitNetwork TrainNetwork(const Settings& settings, const std::vector<PenDigitSample>& training,
+                          std::uint64_t seed) {
+    ShapingRandom random(seed);
+    std::vector<int> sizes = {kFeatureCount};
+    sizes.insert(sizes.end(), settings.hidden.begin(), settings.hidden.end());
+    sizes.push_back(kReaderOutputs);
+    NetworkTrainer trainer(sizes, random);
     constexpr int kBatch = 16;
     InkFeatureVector features;
     for (int epoch = 0; epoch < settings.epochs; ++epoch) {
         const float progress = static_cast<float>(epoch) / settings.epochs;
-        const float rate = 0.02f * 0.5f * (1.0f + std::cos(3.14159265f * progress)) + 0.0005f;
+        const float rate =
+            settings.rate * 0.5f * (1.0f + std::cos(3.14159265f * progress)) + 0.0005f;
         const std::vector<Example> examples = EpochExamples(training, random);
         double loss = 0;
         for (std::size_t i = 0; i < examples.size(); ++i) {
@@ -146,12 +146,26 @@ int Train(const Settings& settings) {
         std::printf("epoch %2d: loss %.4f\n", epoch + 1, loss / examples.size());
         std::fflush(stdout);
     }
-    const DigitNetwork network = trainer.Quantised();
+    return trainer.Quantised().networks.front();
+}
+
+int Train(const Settings& settings) {
+    const std::vector<PenDigitSample> samples = ReadPenDigitsFile(settings.data);
+    std::vector<PenDigitSample> training, held;
+    for (const PenDigitSample& s : samples) {
+        const bool out = s.writer >= settings.holdFirst && s.writer <= settings.holdLast;
+        (out ? held : training).push_back(s);
+    }
+    std::printf("%zu training samples, %zu held out\n", training.size(), held.size());
+
+    DigitModel model;
+    for (int k = 0; k < settings.networks; ++k)
+        model.networks.push_back(TrainNetwork(settings, training, settings.seed + 1000 * k));
     ShapingRandom checks(settings.seed + 1);
     if (!held.empty())
-        Validate(network, held, checks);
+        Validate(model, held, checks);
     if (!settings.model.empty()) {
-        const std::vector<unsigned char> bytes = network.ToBytes();
+        const std::vector<unsigned char> bytes = model.ToBytes();
         std::FILE* file = std::fopen(settings.model.c_str(), "wb");
         if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() ||
             std::fclose(file) != 0) {
@@ -174,20 +188,31 @@ int main(int argc, char** argv) {
         const bool valued = i + 1 < argc;
         if (arg == "--seed" && valued)
             settings.seed = std::strtoull(argv[++i], nullptr, 10);
+        else if (arg == "--networks" && valued)
+            settings.networks = std::atoi(argv[++i]);
         else if (arg == "--epochs" && valued)
             settings.epochs = std::atoi(argv[++i]);
-        else if (arg == "--hidden" && valued)
-            settings.hidden = std::atoi(argv[++i]);
+        else if (arg == "--hidden" && valued) {
+            settings.hidden.clear();
+            for (char* at = argv[++i]; *at;) {
+                settings.hidden.push_back(static_cast<int>(std::strtol(at, &at, 10)));
+                at += *at == ',' ? 1 : 0;
+                if (settings.hidden.back() < 1)
+                    break;
+            }
+        } else if (arg == "--rate" && valued)
+            settings.rate = std::strtof(argv[++i], nullptr);
         else if (arg == "--hold-out" && valued &&
                  std::sscanf(argv[++i], "%d-%d", &settings.holdFirst, &settings.holdLast) == 2)
             continue;
         else
             plain.push_back(arg);
     }
-    if (plain.empty() || plain.size() > 2 || settings.epochs < 1 || settings.hidden < 1) {
+    if (plain.empty() || plain.size() > 2 || settings.epochs < 1 || settings.networks < 1 ||
+        *std::min_element(settings.hidden.begin(), settings.hidden.end()) < 1) {
         std::fprintf(stderr,
-                     "usage: train-digits DATA [MODEL] [--seed N] [--epochs N] [--hidden N] "
-                     "[--hold-out FIRST-LAST]\n");
+                     "usage: train-digits DATA [MODEL] [--seed N] [--epochs N] [--hidden N[,N]] "
+                     "[--rate R] [--networks N] [--hold-out FIRST-LAST]\n");
         return 2;
     }
     settings.data = plain[0];
