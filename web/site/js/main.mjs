@@ -73,11 +73,14 @@ function fitToScreen(doc, shown) {
   };
   addEventListener('resize', fit);
   coarse.addEventListener('change', fit);
-  doc.addEventListener('pointerdown', (event) => {
-    if (written || event.pointerType === 'mouse') return;
+  // A pen is noticed as it comes near, mostly before it first taps a control that would move.
+  const noticed = (event) => {
+    if (event.pointerType === 'mouse') return;
     written = true;
+    for (const type of ['pointerdown', 'pointermove']) doc.removeEventListener(type, noticed, true);
     fit();
-  }, { capture: true });
+  };
+  for (const type of ['pointerdown', 'pointermove']) doc.addEventListener(type, noticed, true);
   fit();
 }
 
