@@ -23,6 +23,8 @@ packages=(
   fcitx5 fcitx5-mozc fcitx5-frontend-qt6
   # the web page: the core compiled to WebAssembly, and its browser tests
   emscripten chromium chromium-driver python3-selenium
+  # the same page in WebKit: its WebDriver, and the engine with its MiniBrowser
+  webkit2gtk-driver
   # desktop metadata validation, the Debian package and its checks
   appstream desktop-file-utils dpkg-dev fakeroot lintian file
 )
