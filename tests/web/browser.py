@@ -1,6 +1,9 @@
-"""The browser tests' harness: a copy of the built site on a private server, headless Chromium."""
+"""The browser tests' harness: a copy of the built site on a private server, headless Chromium or
+WebKitGTK's browser on an X server of its own, and the printed PDF's pages."""
 import os
+import re
 import shutil
+import subprocess
 import sys
 import tempfile
 import threading
@@ -9,6 +12,8 @@ import time
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+from selenium.webdriver.support.color import Color
+from selenium.webdriver.webkitgtk.options import Options as WebKitOptions
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
 from serve_site import make_server  # noqa: E402
@@ -48,6 +53,39 @@ def chromium(profile):
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
+MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+WEBKIT_DRIVER = "/usr/bin/WebKitWebDriver"
+
+
+class WebKit:
+    """WebKitGTK's MiniBrowser driven by WebKitWebDriver, on an X server of its own (the driver
+    and the browser take it from this process's DISPLAY); quit() ends both."""
+
+    def __init__(self):
+        read, write = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-noreset", "-nolisten", "tcp",
+                                      "-screen", "0", "1024x768x24"], pass_fds=(write,),
+                                     stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as displayfd:
+            os.environ["DISPLAY"] = f":{displayfd.readline().strip()}"
+        options = WebKitOptions()
+        options.binary_location = MINIBROWSER
+        options.add_argument("--automation")
+        try:
+            self.driver = webdriver.WebKitGTK(executable_path=WEBKIT_DRIVER, options=options)
+        except Exception:
+            self.xvfb.terminate()
+            raise
+
+    def quit(self):
+        try:
+            self.driver.quit()
+        finally:
+            self.xvfb.terminate()
+            self.xvfb.wait()
+
+
 def wait_for(what, check, timeout=10.0):
     """Polls check() until it gives a true value, which it returns; fails naming `what`."""
     end = time.monotonic() + timeout
@@ -61,13 +99,46 @@ def wait_for(what, check, timeout=10.0):
 
 
 def text(driver, control):
-    """What a control shows: an edit box's value, any other element's text."""
+    """What a control shows: an edit box's value (an <output>'s is its text, which WebKit's driver
+    does not give), any other element's text."""
     element = driver.find_element(By.ID, control)
     value = element.get_attribute("value")
-    return value if element.tag_name == "input" else element.text
+    return value if element.tag_name in ("input", "output") else element.text
+
+
+def colour(driver, control, property="color"):
+    """A control's colour as rgb(r, g, b), however the engine writes it."""
+    return Color.from_string(driver.find_element(By.ID, control).value_of_css_property(property)).rgb
 
 
 def open_drill(driver, url):
+    """Opens the page and waits for the drill; a driver that cannot run a script before the
+    page's own (WebKit's) runs its `after_start` script once the drill has started."""
     driver.get(url)
     wait_for("the drill to start",
              lambda: driver.execute_script("return document.documentElement.dataset.run") == "ready")
+    if getattr(driver, "after_start", None):
+        driver.execute_script(driver.after_start)
+
+
+def info(pdf, field):
+    return re.search(rf"^{field}:\s+(.*)", subprocess.run(["pdfinfo", pdf], capture_output=True,
+                                                         text=True).stdout, re.M).group(1)
+
+
+def pages(pdf):
+    return [subprocess.run(["pdftotext", "-raw", "-f", str(p), "-l", str(p), pdf, "-"], capture_output=True,
+                           text=True).stdout for p in range(1, int(info(pdf, "Pages")) + 1)]
+
+
+def expected_pages(problemset, kind, state, count):
+    """The problem sheets, then the answer sheets, as the generator's lines give them."""
+    rows = subprocess.run([problemset, str(kind), str(state)], capture_output=True, text=True).stdout
+    sets = [(r.split()[10], r.split()[9]) for r in rows.splitlines()[:count]]
+    result = []
+    for answers in (False, True):
+        for first in range(0, count, 20):
+            lines = [f"{t} ＝{a if answers else ''}" for t, a in sets[first:first + 20]]
+            pairs = [" ".join(lines[i:i + 2]) for i in range(0, len(lines), 2)]
+            result.append("\n".join(["なまえ", *pairs]) + "\n\f")
+    return result

@@ -13,7 +13,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from browser import Site, chromium, open_drill, text, wait_for
+from browser import Site, chromium, colour, open_drill, text, wait_for
 
 KIND = 8  # かっこつき: parentheses and all four operators
 STATE = 34215281  # 09:30:15.281 UTC as milliseconds since midnight, the reseeded state
@@ -76,8 +76,7 @@ def start_set(d):
     d.find_element(By.CSS_SELECTOR, f"#RadioGroup1 input[value='{KIND - 1}']").click()
     by_id(d, "Button1").click()
     check(d, Edit6=START, Edit4="1")
-    colour = by_id(d, "Edit6").value_of_css_property("color")
-    assert colour == "rgba(0, 128, 0, 1)", colour
+    assert colour(d, "Edit6") == "rgb(0, 128, 0)", colour(d, "Edit6")
 
 
 def answer(d, value):
@@ -176,8 +175,7 @@ def play_a_counted_set(d, p):
     check(d, Edit6=WRONG)
     answer(d, p[1][0])
     check(d, Edit6="50てんです。おしまいです。", Edit5="50")
-    colour = by_id(d, "Edit6").value_of_css_property("color")
-    assert colour == "rgba(255, 0, 0, 1)", colour
+    assert colour(d, "Edit6") == "rgb(255, 0, 0)", colour(d, "Edit6")
 
 
 def mouse(d, x, y):
