@@ -1,9 +1,7 @@
 """The browser tests' harness: a copy of the built site on a private server, headless Chromium or
-WebKitGTK's browser on an X server of its own, and the printed PDF's pages."""
+WebKitGTK's browser on an X server of its own."""
 import os
-import re
 import shutil
-import subprocess
 import sys
 import tempfile
 import threading
@@ -57,33 +55,14 @@ MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 WEBKIT_DRIVER = "/usr/bin/WebKitWebDriver"
 
 
-class WebKit:
-    """WebKitGTK's MiniBrowser driven by WebKitWebDriver, on an X server of its own (the driver
-    and the browser take it from this process's DISPLAY); quit() ends both."""
-
-    def __init__(self):
-        read, write = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-noreset", "-nolisten", "tcp",
-                                      "-screen", "0", "1024x768x24"], pass_fds=(write,),
-                                     stderr=subprocess.DEVNULL)
-        os.close(write)
-        with os.fdopen(read) as displayfd:
-            os.environ["DISPLAY"] = f":{displayfd.readline().strip()}"
-        options = WebKitOptions()
-        options.binary_location = MINIBROWSER
-        options.add_argument("--automation")
-        try:
-            self.driver = webdriver.WebKitGTK(executable_path=WEBKIT_DRIVER, options=options)
-        except Exception:
-            self.xvfb.terminate()
-            raise
-
-    def quit(self):
-        try:
-            self.driver.quit()
-        finally:
-            self.xvfb.terminate()
-            self.xvfb.wait()
+def webkit(xvfb):
+    """WebKitGTK's MiniBrowser on the caller's X server (started with -displayfd), which this
+    process's DISPLAY then names for the driver, the browser and GTK alike."""
+    os.environ["DISPLAY"] = f":{xvfb.stdout.readline().strip()}"
+    options = WebKitOptions()
+    options.binary_location = MINIBROWSER
+    options.add_argument("--automation")
+    return webdriver.WebKitGTK(executable_path=WEBKIT_DRIVER, options=options)
 
 
 def wait_for(what, check, timeout=10.0):
@@ -119,26 +98,3 @@ def open_drill(driver, url):
              lambda: driver.execute_script("return document.documentElement.dataset.run") == "ready")
     if getattr(driver, "after_start", None):
         driver.execute_script(driver.after_start)
-
-
-def info(pdf, field):
-    return re.search(rf"^{field}:\s+(.*)", subprocess.run(["pdfinfo", pdf], capture_output=True,
-                                                         text=True).stdout, re.M).group(1)
-
-
-def pages(pdf):
-    return [subprocess.run(["pdftotext", "-raw", "-f", str(p), "-l", str(p), pdf, "-"], capture_output=True,
-                           text=True).stdout for p in range(1, int(info(pdf, "Pages")) + 1)]
-
-
-def expected_pages(problemset, kind, state, count):
-    """The problem sheets, then the answer sheets, as the generator's lines give them."""
-    rows = subprocess.run([problemset, str(kind), str(state)], capture_output=True, text=True).stdout
-    sets = [(r.split()[10], r.split()[9]) for r in rows.splitlines()[:count]]
-    result = []
-    for answers in (False, True):
-        for first in range(0, count, 20):
-            lines = [f"{t} ＝{a if answers else ''}" for t, a in sets[first:first + 20]]
-            pairs = [" ".join(lines[i:i + 2]) for i in range(0, len(lines), 2)]
-            result.append("\n".join(["なまえ", *pairs]) + "\n\f")
-    return result
