@@ -5,6 +5,8 @@
 # ./build.sh package  set up, build a release tree for /usr and make mogran_2.01.2_amd64.deb here
 # ./build.sh web [PORT]  set up, build the web page into build-web/site and serve it at
 #                        http://127.0.0.1:PORT/ (default 8080) until Ctrl+C
+# ./build.sh model  set up, build the trainer and remake handwriting/model/digits.model from
+#                   handwriting/data (deterministic: the same bytes every time)
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -71,8 +73,16 @@ case "${1:-}" in
         build_site
         exec /usr/bin/python3 scripts/serve_site.py build-web/site "$port"
         ;;
+    model)
+        bash scripts/setup.sh
+        cmake -S . -B build-model -G Ninja -DCMAKE_BUILD_TYPE=Release -DMOGRAN_WITH_QT=OFF \
+            -DMOGRAN_WITH_TESTS=OFF -DMOGRAN_WITH_BENCH=OFF >/dev/null
+        cmake --build build-model -j "$jobs" --target train-digits
+        exec build-model/handwriting/train-digits handwriting/data/pendigits-orig.tra \
+            handwriting/model/digits.model
+        ;;
     *)
-        echo "usage: ./build.sh run | ./build.sh test | ./build.sh package | ./build.sh web [PORT]" >&2
+        echo "usage: ./build.sh run | ./build.sh test | ./build.sh package | ./build.sh web [PORT] | ./build.sh model" >&2
         exit 2
         ;;
 esac

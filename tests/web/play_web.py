@@ -1,6 +1,7 @@
-# Plays the drill in the page in headless Chromium through real key, touch and input-method
-# events and checks what the controls show. The page's clock is fixed, so every set holds the
-# problems mogran-problemset prints for the same random state.
+# Plays the drill in the page in headless Chromium through real key, touch, pen and
+# input-method events and checks what the controls show; the answers written in the pad's boxes
+# are pen samples of the digit reader's training file. The page's clock is fixed, so every set
+# holds the problems mogran-problemset prints for the same random state.
 # usage: play_web.py <built site folder> <mogran-problemset>
 import os
 import shutil
@@ -237,6 +238,7 @@ def answer_by_touch(d, site, p):
     open_drill(d, site.url)
     wait_for("the number pad", by_id(d, "Pad").is_displayed)
     assert by_id(d, "Edit2").get_attribute("inputmode") == "none"
+    tap(d, by_id(d, "PadSwitch"))  # from the writing face to the number keys
     start_set(d)
     for key in [*str(p[0][0]), "Enter"]:
         if key == "Enter":
@@ -244,6 +246,123 @@ def answer_by_touch(d, site, p):
         tap(d, d.find_element(By.CSS_SELECTOR, f"#Pad [data-key='{key}']"))
         focused(d, "Edit2")
     check(d, Edit4="2", Edit6=RIGHT, Edit1=p[1][1])
+
+
+SAMPLES = os.path.join(os.path.dirname(__file__), "../../handwriting/data/pendigits-orig.tra")
+# Tablets in portrait and landscape, a touch Chromebook and a small touch laptop.
+SCREENS = [(820, 1180), (1180, 820), (810, 1080), (1080, 810), (1366, 768), (1024, 600)]
+RECT = "const r = arguments[0].getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom];"
+
+
+# The first pen sample of each digit in the reader's training file: strokes of x, y, y upward.
+def first_samples():
+    found = {}
+    for part in open(SAMPLES, encoding="latin-1").read().split(".SEGMENT")[1:]:
+        found.setdefault(part.split('"')[1], [
+            [tuple(map(int, line.split())) for line in s.split(".PEN_UP")[0].splitlines()[1:]]
+            for s in part.split(".PEN_DOWN")[1:]])
+    return found
+
+
+# One point of a stroke going down (0), on (1) or up (2), by touch or with a pen.
+def ink(d, pen, phase, x, y):
+    if pen:
+        d.execute_cdp_cmd("Input.dispatchMouseEvent", {
+            "type": ("mousePressed", "mouseMoved", "mouseReleased")[phase], "x": x, "y": y,
+            "button": "left", "buttons": int(phase < 2), "clickCount": 1, "pointerType": "pen"})
+    else:
+        d.execute_cdp_cmd("Input.dispatchTouchEvent", {
+            "type": ("touchStart", "touchMove", "touchEnd")[phase],
+            "touchPoints": [{"x": x, "y": y}] if phase < 2 else []})
+
+
+# Writes the digits in the boxes from the first on, scaled into them; `begun` is told once the
+# first point is down.
+def write(d, digits, pen=False, first=1, begun=lambda: None):
+    for n, strokes in enumerate(digits):
+        left, top, right, _ = d.execute_script(RECT, by_id(d, f"Ink{first + n}"))
+        xs, ys = [[p[i] for s in strokes for p in s] for i in (0, 1)]
+        k = 0.7 * (right - left) / max(max(xs) - min(xs), max(ys) - min(ys))
+        at = lambda x, y: ((left + right + (2 * x - max(xs) - min(xs)) * k) / 2,
+                           top + (right - left - (2 * y - max(ys) - min(ys)) * k) / 2)
+        for s, stroke in enumerate(strokes):
+            for i, point in enumerate(stroke):
+                ink(d, pen, min(i, 1), *at(*point))
+                if n + s + i == 0:
+                    begun()
+            ink(d, pen, 2, *at(*stroke[-1]))
+
+
+def screen(d, width, height, touch):
+    d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": 2, "mobile": False})
+    d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5})
+    d.refresh()
+    wait_for("the drill", lambda: d.execute_script("return document.documentElement.dataset.run"))
+
+
+# Window and pad side by side in landscape, one under the other in portrait, filling the
+# screen's width or its height, nothing outside it; boxes square, at least 140 pixels a side.
+def layout(d):
+    for width, height in SCREENS:
+        screen(d, width, height, True)
+        wait_for("the writing face", by_id(d, "Ink1").is_displayed)
+        rects = {name: d.execute_script(RECT, by_id(d, name)) for name in
+                 ("Form1", "Pad", "PadSwitch", "Ink1", "Ink2", "Ink3", "InkClear", "InkEnter")}
+        for name, (left, top, right, bottom) in rects.items():
+            assert min(left, top, width - right, height - bottom) > -0.01, (name, width)
+            square = abs(right - left - bottom + top) < 0.01 and right - left >= 140
+            assert name[:-1] != "Ink" or square, (name, width)
+        form, pad = rects["Form1"], rects["Pad"]
+        assert (pad[0] >= form[2]) if width > height else (pad[1] >= form[3]), (width, form, pad)
+        extent = max(pad[2], form[2]) - form[0], max(pad[3], form[3]) - form[1]
+        assert max(extent[0] / width, extent[1] / height) > 0.99, (width, extent)
+
+
+def answer_in_writing(d, p):
+    samples = first_samples()
+    digits = lambda number: [samples[c] for c in str(number)]
+    d.refresh()  # the face last chosen is kept
+    wait_for("the number keys", by_id(d, "Keys").is_displayed)
+    tap(d, by_id(d, "PadSwitch"))
+    layout(d)
+    # By touch: a box written again is read afresh, and read before the return key answers.
+    start_set(d)
+    write(d, digits(7))
+    check(d, Edit2="7", Ink1="7")
+    write(d, digits(p[0][0]))
+    tap(d, by_id(d, "InkEnter"))
+    check(d, Edit6=RIGHT, Edit4="2", Edit2="", Ink1="")
+    # The box left is read as the pen starts in the next; a wrong answer's ink stays; けす
+    # empties boxes and answer box and brings the mascot back.
+    wrong = str(p[1][0] + 1)
+    write(d, digits(wrong[0]))
+    write(d, digits(wrong[1:]), first=2, begun=lambda: wait_for(
+        "the box left read", lambda: text(d, "Ink1") == wrong[0], 0.3))
+    tap(d, by_id(d, "InkEnter"))
+    check(d, Edit6=WRONG, Edit2=wrong, Ink1=wrong[0], Ink2=wrong[1])
+    tap(d, by_id(d, "InkClear"))
+    check(d, Edit2="", Edit6=START, Ink1="", Ink2="")
+    # With a pen; a touch while it is down is the hand resting and writes nothing.
+    write(d, digits(p[1][0])[:1], pen=True)
+    ink(d, True, 0, 5, 5)
+    write(d, digits(1), first=3)
+    ink(d, True, 2, 5, 5)
+    write(d, digits(p[1][0])[1:], pen=True, first=2)
+    tap(d, by_id(d, "InkEnter"))
+    check(d, Edit6=RIGHT, Edit4="3")
+    # Without touch the window stands alone as before, until a pen first touches the page.
+    screen(d, 1024, 768, False)
+    assert not by_id(d, "Pad").is_displayed()
+    left, _, right, _ = d.execute_script(RECT, by_id(d, "Form1"))
+    assert abs(right - left - 509 * min(1024 / 509, 768 / 415)) < 0.01, (left, right)
+    for phase in (0, 2):
+        ink(d, True, phase, 5, 5)
+    wait_for("the writing face", by_id(d, "Ink1").is_displayed)
+    start_set(d)
+    write(d, digits(p[0][0]), pen=True)
+    by_id(d, "InkEnter").click()
+    check(d, Edit6=RIGHT, Edit4="2")
 
 
 def play_offline(d, site, p):
@@ -272,6 +391,7 @@ def main(built, tool):
             play_a_counted_set(d, p)
             error_box_for_a_missing_picture(d, built, p)
             answer_by_touch(d, site, p)
+            answer_in_writing(d, p)
             play_offline(d, site, p)
         finally:
             d.quit()

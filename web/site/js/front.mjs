@@ -43,6 +43,7 @@ export class Front {
     this.loading = null;
     this.module = null;
     this.focusAfterBusy = null;
+    this.answerWritten = null;  // told when the drill writes the answer box
   }
 
   // Loads the media files with the sound output, and the hints; resolves to the media.
@@ -81,6 +82,8 @@ export class Front {
   setText(number, text) {
     const field = this.field(number);
     if (field.tagName === 'OUTPUT') field.textContent = text; else field.value = text;
+    // The writing pad's boxes hold what the answer box holds: they empty with it.
+    if (number === 2 && this.answerWritten) this.answerWritten();
   }
 
   text(number) {

@@ -5,34 +5,82 @@
 import createModule from '../mogran.mjs';
 import { Front, drawOwnPicture } from './front.mjs';
 
-// The window keeps its design size of 509 x 415 CSS pixels and is scaled as a whole to the
-// largest size that fits the screen; on touch screens the number pad stands beside it.
+// The window keeps its design size of 509 x 415 CSS pixels. Where a finger or a pen may write,
+// the pad stands beside it in landscape and under it in portrait, and the two are scaled
+// together to the largest size that fits the screen.
 const kWidth = 509;
 const kHeight = 415;
 const kGap = 12;
+// The pad: its switch's row over a face, kInner apart; the writing face holds three boxes at
+// least kBoxMin CSS pixels a side on the screen over a row of keys, the number keys stay at
+// least kKeyMin high on the screen.
+const kBar = 44;
+const kInner = 8;
+const kBoxMin = 140;
 const kKeyMin = 60;
 
-function fitToScreen(doc) {
+// The design sizes of window and pad together and of the pad, and the boxes' side, at a scale.
+function arrange(scale, landscape) {
+  const box = Math.max(kBoxMin, kBoxMin / scale);
+  const face = Math.max(box + kInner + kBar, (4 * kKeyMin) / scale + 3 * kInner);
+  const pad = [3 * box + 2 * kInner, kBar + kInner + face];
+  if (landscape) {
+    pad[1] = Math.max(pad[1], kHeight);
+    return { box, pad, size: [kWidth + kGap + pad[0], pad[1]] };
+  }
+  pad[0] = Math.max(pad[0], kWidth);
+  return { box, pad, size: [pad[0], kHeight + kGap + pad[1]] };
+}
+
+// The pad shows on touch screens and from the first touch or pen on the page (pens report a
+// fine pointer); `shown` is told whenever it is laid out.
+function fitToScreen(doc, shown) {
   const stage = doc.getElementById('Stage');
   const pad = doc.getElementById('Pad');
   const edit = doc.getElementById('Edit2');
-  const coarse = matchMedia('(pointer: coarse)');
+  const coarse = matchMedia('(any-pointer: coarse)');
+  let written = false;
 
   const fit = () => {
-    pad.hidden = !coarse.matches;
+    const landscape = innerWidth >= innerHeight;
+    pad.hidden = !(coarse.matches || written);
+    let scale = Math.min(innerWidth / kWidth, innerHeight / kHeight);
+    let size = [kWidth, kHeight];
     // The pad is the keyboard there; the answer box still takes a hardware keyboard.
-    if (coarse.matches) edit.setAttribute('inputmode', 'none'); else edit.removeAttribute('inputmode');
-    const width = kWidth + (pad.hidden ? 0 : kGap + pad.offsetWidth);
-    const scale = Math.min(innerWidth / width, innerHeight / kHeight);
-    // Keys stay at least 60 CSS pixels wide on the screen however small the scale.
-    pad.style.setProperty('--key', `${Math.max(72, Math.ceil(kKeyMin / scale))}px`);
-    const left = Math.max(0, (innerWidth - width * scale) / 2);
-    const top = Math.max(0, (innerHeight - kHeight * scale) / 2);
+    if (pad.hidden) edit.removeAttribute('inputmode'); else edit.setAttribute('inputmode', 'none');
+    if (!pad.hidden) {
+      shown();
+      const fits = (s) => {
+        const [width, height] = arrange(s, landscape).size;
+        return width * s <= innerWidth && height * s <= innerHeight;
+      };
+      let low = 0.1;
+      for (let i = 0; i < 30; i += 1) {
+        const middle = (low + scale) / 2;
+        if (fits(middle)) low = middle; else scale = middle;
+      }
+      scale = low;
+      const { box, pad: [width, height], size: all } = arrange(scale, landscape);
+      Object.assign(pad.style, { width: `${width}px`, height: `${height}px` });
+      pad.style.setProperty('--box', `${box}px`);
+      stage.style.flexDirection = landscape ? 'row' : 'column';
+      size = all;
+    }
+    const left = Math.max(0, (innerWidth - size[0] * scale) / 2);
+    const top = Math.max(0, (innerHeight - size[1] * scale) / 2);
     stage.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
     doc.documentElement.style.setProperty('--scale', String(scale));
   };
   addEventListener('resize', fit);
   coarse.addEventListener('change', fit);
+  // A pen is noticed as it comes near, mostly before it first taps a control that would move.
+  const noticed = (event) => {
+    if (event.pointerType === 'mouse') return;
+    written = true;
+    for (const type of ['pointerdown', 'pointermove']) doc.removeEventListener(type, noticed, true);
+    fit();
+  };
+  for (const type of ['pointerdown', 'pointermove']) doc.addEventListener(type, noticed, true);
   fit();
 }
 
@@ -164,7 +212,8 @@ function instantiateWasm(imports, receive) {
 async function start() {
   if (typeof WebAssembly !== 'object') throw new Error('no WebAssembly');
   const $ = (id) => document.getElementById(id);
-  fitToScreen(document);
+  // The writing pad's code is loaded only where the pad shows, as soon as it does.
+  const ink = new Promise((shown) => fitToScreen(document, shown)).then(() => import('./ink.mjs'));
   const front = new Front(document);
   const pictures = Promise.all([
     drawOwnPicture($('Image1'), 'image1.bmp', false),
@@ -205,6 +254,8 @@ async function start() {
   });
   $('CheckBox1').querySelector('input').addEventListener('click', () => handle('CheckBox1Click'));
   bindKeys(document, { handle, enqueue });
+  ink.then(({ InkPad }) => new InkPad(document, front, module, { handle, enqueue, call }))
+    .catch((error) => console.error(error));
   $('RadioGroup1').focus();
   await pictures.catch(() => {});
 }
