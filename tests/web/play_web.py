@@ -276,9 +276,9 @@ def ink(d, pen, phase, x, y):
             "touchPoints": [{"x": x, "y": y}] if phase < 2 else []})
 
 
-# Writes the digits in the boxes from the first on, scaled into them; `begun` is told once the
-# first point is down.
-def write(d, digits, pen=False, first=1, begun=lambda: None):
+# Writes the digits in the boxes from the first on, scaled into them, each point put by `dot`
+# as `ink` puts it; `begun` is told once the first point is down.
+def write(d, digits, pen=False, first=1, begun=lambda: None, dot=ink):
     for n, strokes in enumerate(digits):
         left, top, right, _ = d.execute_script(RECT, by_id(d, f"Ink{first + n}"))
         xs, ys = [[p[i] for s in strokes for p in s] for i in (0, 1)]
@@ -287,10 +287,10 @@ def write(d, digits, pen=False, first=1, begun=lambda: None):
                            top + (right - left - (2 * y - max(ys) - min(ys)) * k) / 2)
         for s, stroke in enumerate(strokes):
             for i, point in enumerate(stroke):
-                ink(d, pen, min(i, 1), *at(*point))
+                dot(d, pen, min(i, 1), *at(*point))
                 if n + s + i == 0:
                     begun()
-            ink(d, pen, 2, *at(*stroke[-1]))
+            dot(d, pen, 2, *at(*stroke[-1]))
 
 
 def screen(d, width, height, touch):

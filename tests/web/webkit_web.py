@@ -9,11 +9,12 @@ import re
 import subprocess
 import sys
 
+from selenium.webdriver.common.action_chains import ActionBuilder
 from selenium.webdriver.common.by import By
 
-from browser import MINIBROWSER, WEBKIT_DRIVER, Site, colour, open_drill, webkit
-from play_web import CLOCK, check, error_box_for_a_missing_picture, keyboard_focus, play_a_counted_set, \
-    play_offline, problems
+from browser import MINIBROWSER, WEBKIT_DRIVER, Site, colour, open_drill, wait_for, webkit
+from play_web import CLOCK, RIGHT, check, error_box_for_a_missing_picture, first_samples, keyboard_focus, \
+    play_a_counted_set, play_offline, problems, start_set, write
 from print_web import PAGE_SETUP, TMP, info, pages, print_button
 
 # Paper, GTK's name for it, its size in mm, and whether the usual printer margins are kept.
@@ -81,6 +82,28 @@ def design_colours(d):
     assert seen == wanted and ring == ["solid", "1px"], (seen, ring)
 
 
+def mouse_dot(d, pen, phase, x, y):
+    """A point of a stroke going down (0), on (1) or up (2), with the mouse: the only pointer
+    WebKitGTK's driver has."""
+    actions = ActionBuilder(d, duration=0)
+    actions.pointer_action.move_to_location(round(x), round(y))
+    if phase != 1:
+        (actions.pointer_action.pointer_down if phase == 0 else actions.pointer_action.pointer_up)()
+    actions.perform()
+
+
+def answer_in_writing(d, p):
+    """The writing pad comes at the first pen event (one made by the page's own script here, as
+    the driver has no pen); the mouse then writes in its boxes as a pen does."""
+    d.execute_script("document.dispatchEvent(new PointerEvent('pointerdown', {pointerType: 'pen'}))")
+    wait_for("the writing face", d.find_element(By.ID, "Ink1").is_displayed)
+    start_set(d)
+    samples = first_samples()
+    write(d, [samples[c] for c in str(p[0][0])], dot=mouse_dot)
+    d.find_element(By.ID, "InkEnter").click()
+    check(d, Edit6=RIGHT, Edit4="2")
+
+
 def main(built, problemset):
     missing = [path for path in (MINIBROWSER, WEBKIT_DRIVER) if not os.path.exists(path)]
     if missing:
@@ -101,6 +124,7 @@ def main(built, problemset):
             keyboard_focus(d)
             play_a_counted_set(d, p)
             error_box_for_a_missing_picture(d, built, p)
+            answer_in_writing(d, p)
             d.after_start = PAGE_SETUP
             print_button(d, site.url, printed_by_webkit)
             d.after_start = CLOCK
