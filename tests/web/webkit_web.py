@@ -1,8 +1,9 @@
 # The page in WebKitGTK, the engine closest to the iPads' browsers: the design's colours, Tab
 # around the window, a counted set played to its score with keys, the count and error boxes,
-# the printer button's sheets printed by WebKit on each paper, and the offline reload. Held
-# keys, input-method compositions, touch, the hints and the class sets' positions against the
-# desktop's PDF need the DevTools protocol and are left to the Chromium tests.
+# an answer written on the pad, the printer button's and the teacher's sheets printed by WebKit
+# on each paper, and the offline reload. Held keys, input-method compositions, touch, the hints
+# and the class sets' positions against the desktop's PDF need the DevTools protocol and are
+# left to the Chromium tests.
 # usage: webkit_web.py SITE PROBLEMSET WORKSHEETS (the arguments of print_web.py, whose parts it runs)
 import os
 import re
@@ -15,7 +16,7 @@ from selenium.webdriver.common.by import By
 from browser import MINIBROWSER, WEBKIT_DRIVER, Site, colour, open_drill, wait_for, webkit
 from play_web import CLOCK, RIGHT, check, error_box_for_a_missing_picture, first_samples, keyboard_focus, \
     play_a_counted_set, play_offline, problems, start_set, write
-from print_web import PAGE_SETUP, TMP, info, pages, print_button
+from print_web import PAGE_SETUP, TMP, WORKSHEETS, fill, info, pages, print_button
 
 # Paper, GTK's name for it, its size in mm, and whether the usual printer margins are kept.
 PAPERS = [("A4", "iso_a4", (210, 297), False), ("B5", "jis_b5", (182, 257), True),
@@ -69,6 +70,17 @@ def printed_by_webkit(d):
         assert all(abs(a - b) < 0.5 for a, b in zip(size, mm)), (name, size)
         assert len(pages(prints[-1])) == sheets and pages(prints[-1]) == pages(prints[0]), name
     return prints[0]
+
+
+def class_sets(d, url):
+    """The teacher's sheets, printed by WebKit on each paper, as mogran-worksheets writes them."""
+    d.get(url + "teacher.html")
+    wait_for("the form", lambda: d.execute_script("return document.documentElement.dataset.run"))
+    d.execute_script(PAGE_SETUP)
+    fill(d, Count="21", Sets="2", Seed="7")
+    subprocess.run([WORKSHEETS, "--count", "21", "--sets", "2", "--seed", "7", "--output", f"{TMP.name}/class.pdf"],
+                   check=True)
+    assert pages(printed_by_webkit(d)) == pages(f"{TMP.name}/class.pdf")
 
 
 def design_colours(d):
@@ -127,6 +139,7 @@ def main(built, problemset):
             answer_in_writing(d, p)
             d.after_start = PAGE_SETUP
             print_button(d, site.url, printed_by_webkit)
+            class_sets(d, site.url)
             d.after_start = CLOCK
             play_offline(d, site, p)
         finally:
