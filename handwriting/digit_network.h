@@ -39,7 +39,7 @@ struct DigitModel {
     std::vector<unsigned char> ToBytes() const;
 
     int Inputs() const { return networks.front().layers.front().inputs; }
-    int Outputs() const { return static_cast<int>(networks.front().layers.back().outputs); }
+    int Outputs() const { return networks.front().layers.back().outputs; }
     // The averaged probabilities of the outputs (Outputs() values) for the input (Inputs()
     // values).
     void Evaluate(const float* input, float* probabilities) const;

@@ -15,7 +15,7 @@ namespace mogran {
 // - its picture: a kGridSide x kGridSide grid over the ink holding, per cell, how much ink
 //   runs through it in each of kGridOrientations orientations, spread bilinearly;
 // and, last, the ink's aspect (width - height) / (width + height).
-inline constexpr int kTrajectoryPoints = 32;
+inline constexpr int kTrajectoryPoints = 24;
 inline constexpr int kTrajectoryValues = 5;
 inline constexpr int kGridSide = 8;
 inline constexpr int kGridOrientations = 4;

@@ -1,9 +1,10 @@
 // train-digits DATA [MODEL] [--seed N] [--epochs N] [--hidden N[,N...]] [--rate R]
 //              [--networks N] [--hold-out FIRST-LAST]
 //
-// Trains the digit reader's network on the pen-written digits in DATA, all writers but those
-// held out (26-30 unless told; 0-0 holds none out), and writes it to MODEL when given. Prints
-// the loss as it goes and, at the end, how well the 8-bit network reads the held-out writers'
+// Trains the digit reader's model (by default three networks of one hidden layer of 64, each
+// from its own seed, 40 passes) on the pen-written digits in DATA, all writers but those held
+// out (26-30 unless told; 0-0 holds none out), and writes it to MODEL when given. Prints the
+// loss as it goes and, at the end, how well the 8-bit model reads the held-out writers'
 // digits, as they are and in the forms Japanese pupils are taught. The same data, seed and
 // settings give the same model bytes.
 

@@ -14,7 +14,7 @@ namespace mogran {
 namespace {
 
 // The committed model is trained without writers 26-30; this is how well it reads them
-// (measured 98.56 %, 1,230 of 1,248, rounded down), with the tablet's 500-wide box as the box.
+// (measured 98.64 %, 1,231 of 1,248, rounded down), with the tablet's 500-wide box as the box.
 constexpr double kHeldOutFloor = 0.983;
 constexpr double kTabletSide = 500;
 
@@ -158,7 +158,7 @@ TEST(DigitReader, TellsWhenInkIsNoDigit) {
     const Case cases[] = {
         {"nothing", {}, kNoDigit},
         {"empty strokes", {{}, {}}, kNoDigit},
-        {"a dot", {{{70, 70}, {71, 71}, {72, 70}}}, kNoDigit},
+        {"a dot dragged a little", {Line(70, 70, 70, 74)}, kNoDigit},
         {"a scribble", {zigzag}, kNoDigit},
         {"loose strokes", loose, kNoDigit},
         {"a dash", {Line(20, 70, 120, 72)}, kNoDigit},
