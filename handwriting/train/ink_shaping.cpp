@@ -125,10 +125,19 @@ InkStrokes DistortInk(const InkStrokes& ink, ShapingRandom& random) {
     const double phaseY = random.Between(0, 2 * kPi);
     const double jitter = random.Between(0, 0.008) * extent;
     const int keepEvery = 1 + random.Below(3);
+    const bool trim = random.Chance(0.3);
     for (InkStroke& stroke : out) {
+        // The pen may touch down a little late or lift a little early.
+        std::size_t first = 0;
+        std::size_t last = stroke.size();
+        if (trim && stroke.size() > 10) {
+            const int most = static_cast<int>(stroke.size() / 12) + 1;
+            first = static_cast<std::size_t>(random.Below(most));
+            last -= static_cast<std::size_t>(random.Below(most));
+        }
         InkStroke kept;
-        for (std::size_t i = 0; i < stroke.size(); ++i) {
-            if (i % keepEvery != 0 && i + 1 != stroke.size())
+        for (std::size_t i = first; i < last; ++i) {
+            if ((i - first) % keepEvery != 0 && i + 1 != last)
                 continue;
             InkPoint p = stroke[i];
             const double u = extent > 0 ? (p.y - b.minY) / extent : 0;

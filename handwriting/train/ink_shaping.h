@@ -22,7 +22,8 @@ struct InkTransform {
 InkStrokes TransformInk(const InkStrokes& ink, const InkTransform& transform);
 
 // The ink changed at random within what a hand does: turned, slanted, stretched, wobbled and
-// jittered a little, points thinned out as a slow pointer gives them, and the strokes of a
+// jittered a little, points thinned out as a slow pointer gives them, a few points dropped
+// at the ends of the strokes, and the strokes of a
 // digit of several sometimes written in another order, and now and then a stroke or the whole
 // ink written backwards (some hands start a 9 at its foot).
 InkStrokes DistortInk(const InkStrokes& ink, ShapingRandom& random);

@@ -14,8 +14,8 @@ namespace mogran {
 namespace {
 
 // The committed model is trained without writers 26-30; this is how well it reads them
-// (measured 98.64 %, 1,231 of 1,248, rounded down), with the tablet's 500-wide box as the box.
-constexpr double kHeldOutFloor = 0.983;
+// (measured 98.96 %, 1,235 of 1,248, rounded down), with the tablet's 500-wide box as the box.
+constexpr double kHeldOutFloor = 0.985;
 constexpr double kTabletSide = 500;
 
 const std::vector<PenDigitSample>& HeldOut() {
