@@ -23,6 +23,9 @@ packages=(
   fcitx5 fcitx5-mozc fcitx5-frontend-qt6
   # the web page: the core compiled to WebAssembly, and its browser tests
   emscripten chromium chromium-driver python3-selenium
+  # the same page in WebKit: its WebDriver, the engine with its MiniBrowser, and the engine's
+  # print operation from Python
+  webkit2gtk-driver gir1.2-webkit2-4.1 python3-gi
   # desktop metadata validation, the Debian package and its checks
   appstream desktop-file-utils dpkg-dev fakeroot lintian file
 )

@@ -1,4 +1,5 @@
-"""The browser tests' harness: a copy of the built site on a private server, headless Chromium."""
+"""The browser tests' harness: a copy of the built site on a private server, headless Chromium or
+WebKitGTK's browser on an X server of its own."""
 import os
 import shutil
 import sys
@@ -9,6 +10,8 @@ import time
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+from selenium.webdriver.support.color import Color
+from selenium.webdriver.webkitgtk.options import Options as WebKitOptions
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
 from serve_site import make_server  # noqa: E402
@@ -48,6 +51,20 @@ def chromium(profile):
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
+MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+WEBKIT_DRIVER = "/usr/bin/WebKitWebDriver"
+
+
+def webkit(xvfb):
+    """WebKitGTK's MiniBrowser on the caller's X server (started with -displayfd), which this
+    process's DISPLAY then names for the driver, the browser and GTK alike."""
+    os.environ["DISPLAY"] = f":{xvfb.stdout.readline().strip()}"
+    options = WebKitOptions()
+    options.binary_location = MINIBROWSER
+    options.add_argument("--automation")
+    return webdriver.WebKitGTK(executable_path=WEBKIT_DRIVER, options=options)
+
+
 def wait_for(what, check, timeout=10.0):
     """Polls check() until it gives a true value, which it returns; fails naming `what`."""
     end = time.monotonic() + timeout
@@ -61,13 +78,23 @@ def wait_for(what, check, timeout=10.0):
 
 
 def text(driver, control):
-    """What a control shows: an edit box's value, any other element's text."""
+    """What a control shows: an edit box's value (an <output>'s is its text, which WebKit's driver
+    does not give), any other element's text."""
     element = driver.find_element(By.ID, control)
     value = element.get_attribute("value")
-    return value if element.tag_name == "input" else element.text
+    return value if element.tag_name in ("input", "output") else element.text
+
+
+def colour(driver, control, property="color"):
+    """A control's colour as rgb(r, g, b), however the engine writes it."""
+    return Color.from_string(driver.find_element(By.ID, control).value_of_css_property(property)).rgb
 
 
 def open_drill(driver, url):
+    """Opens the page and waits for the drill; a driver that cannot run a script before the
+    page's own (WebKit's) runs its `after_start` script once the drill has started."""
     driver.get(url)
     wait_for("the drill to start",
              lambda: driver.execute_script("return document.documentElement.dataset.run") == "ready")
+    if getattr(driver, "after_start", None):
+        driver.execute_script(driver.after_start)

@@ -14,7 +14,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from browser import Site, chromium, open_drill, text, wait_for
+from browser import Site, chromium, colour, open_drill, text, wait_for
 
 KIND = 8  # かっこつき: parentheses and all four operators
 STATE = 34215281  # 09:30:15.281 UTC as milliseconds since midnight, the reseeded state
@@ -77,8 +77,7 @@ def start_set(d):
     d.find_element(By.CSS_SELECTOR, f"#RadioGroup1 input[value='{KIND - 1}']").click()
     by_id(d, "Button1").click()
     check(d, Edit6=START, Edit4="1")
-    colour = by_id(d, "Edit6").value_of_css_property("color")
-    assert colour == "rgba(0, 128, 0, 1)", colour
+    assert colour(d, "Edit6") == "rgb(0, 128, 0)", colour(d, "Edit6")
 
 
 def answer(d, value):
@@ -177,8 +176,7 @@ def play_a_counted_set(d, p):
     check(d, Edit6=WRONG)
     answer(d, p[1][0])
     check(d, Edit6="50てんです。おしまいです。", Edit5="50")
-    colour = by_id(d, "Edit6").value_of_css_property("color")
-    assert colour == "rgba(255, 0, 0, 1)", colour
+    assert colour(d, "Edit6") == "rgb(255, 0, 0)", colour(d, "Edit6")
 
 
 def mouse(d, x, y):
@@ -278,9 +276,9 @@ def ink(d, pen, phase, x, y):
             "touchPoints": [{"x": x, "y": y}] if phase < 2 else []})
 
 
-# Writes the digits in the boxes from the first on, scaled into them; `begun` is told once the
-# first point is down.
-def write(d, digits, pen=False, first=1, begun=lambda: None):
+# Writes the digits in the boxes from the first on, scaled into them, each point put by `dot`
+# as `ink` puts it; `begun` is told once the first point is down.
+def write(d, digits, pen=False, first=1, begun=lambda: None, dot=ink):
     for n, strokes in enumerate(digits):
         left, top, right, _ = d.execute_script(RECT, by_id(d, f"Ink{first + n}"))
         xs, ys = [[p[i] for s in strokes for p in s] for i in (0, 1)]
@@ -289,10 +287,10 @@ def write(d, digits, pen=False, first=1, begun=lambda: None):
                            top + (right - left - (2 * y - max(ys) - min(ys)) * k) / 2)
         for s, stroke in enumerate(strokes):
             for i, point in enumerate(stroke):
-                ink(d, pen, min(i, 1), *at(*point))
+                dot(d, pen, min(i, 1), *at(*point))
                 if n + s + i == 0:
                     begun()
-            ink(d, pen, 2, *at(*stroke[-1]))
+            dot(d, pen, 2, *at(*stroke[-1]))
 
 
 def screen(d, width, height, touch):

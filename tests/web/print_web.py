@@ -65,7 +65,7 @@ def dialog(driver):
             [b.text for b in box.find_elements(By.CSS_SELECTOR, ".buttons button")])
 
 
-def print_button(driver, url):
+def print_button(driver, url, pdf_of=pdf_of):
     open_drill(driver, url)
     driver.find_element(By.CSS_SELECTOR, "#CheckBox1 input").click()
     wait_for("the count box", lambda: driver.find_element(By.ID, "InputBox").get_attribute("open"))

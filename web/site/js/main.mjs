@@ -100,8 +100,14 @@ function normalise(edit) {
   edit.setSelectionRange(start, end);
 }
 
+// Keys are told by their name or, where an engine names a key "Unidentified" (as one does
+// Tab with Shift held), by their place on the keyboard.
 function isEnter(event) {
   return event.key === 'Enter' || event.code === 'Enter' || event.code === 'NumpadEnter';
+}
+
+function isTab(event) {
+  return event.key === 'Tab' || event.code === 'Tab';
 }
 
 // Key-down and key-up in the answer box go to the drill. An input method's own keys take
@@ -166,7 +172,7 @@ function bindFocus(doc) {
   const first = doc.getElementById('RadioGroup1');
   const last = doc.getElementById('BitBtn1');
   doc.getElementById('Form1').addEventListener('keydown', (event) => {
-    if (event.key !== 'Tab') return;
+    if (!isTab(event)) return;
     const target = event.shiftKey ? last : first;
     if (doc.activeElement === (event.shiftKey ? first : last)) {
       event.preventDefault();
