@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   # window, printing, sound
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libsdl2-dev libcups2-dev libxcb1-dev
+  libfontconfig-dev
   qt6-translations-l10n
   # Japanese gothic faces
   fonts-ipafont-gothic fontconfig

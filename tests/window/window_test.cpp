@@ -308,6 +308,8 @@ private slots:
         RecordingDialogs dialogs;
         TForm1 form(dialogs);
         const QString p = "IPAPGothic", f = "IPAGothic";
+        const QFontInfo dialogFace(QApplication::font());  // dialogs and hints: the window's face
+        QCOMPARE(std::pair(dialogFace.family(), dialogFace.pixelSize()), std::pair(p, 12));
         // clang-format off
         const std::tuple<QString, QRect, QString, int, int, QString, QString> design[] = {
             {"Form1", {14, 13, 509, 415}, p, 12, 0, "モグラン（３つの整数の四則） Ver2.01 R2", ""},

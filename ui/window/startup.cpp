@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "app_identity.h"
+#include "window_fonts.h"
 
 namespace mogran {
 
@@ -30,6 +31,11 @@ void SetUpApplication() {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     QApplication::setQuitOnLastWindowClosed(true);
     InstallQtTranslations();
+    // Dialogs and hints are written in the window's face. The toolkit's own default is a
+    // generic family that it would look up through the whole font configuration for the
+    // first text box made.
+    InstallFontSubstitutions();
+    QApplication::setFont(WindowFont());
 }
 
 }  // namespace mogran

@@ -24,8 +24,6 @@ namespace mogran {
 
 namespace {
 
-constexpr int kWindowFontHeight = 12;
-
 // Radio group layout: items fill columns top to bottom.
 constexpr int kItemColumns = 3;
 constexpr int kItemRows = (TForm1::kItemCount + kItemColumns - 1) / kItemColumns;
@@ -113,7 +111,7 @@ QPixmap TransparentGlyph(const QString& path) {
 
 void TForm1::BuildControls() {
     InstallFontSubstitutions();
-    setFont(MakeFont(kProportionalGothic, kWindowFontHeight));
+    setFont(WindowFont());
 
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setObjectName(QStringLiteral("ScrollArea"));

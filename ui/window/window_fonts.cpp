@@ -26,4 +26,8 @@ QFont MakeFont(const QString& face, int pixelHeight, bool bold) {
     return font;
 }
 
+QFont WindowFont() {
+    return MakeFont(kProportionalGothic, 12);
+}
+
 }  // namespace mogran

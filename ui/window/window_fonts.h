@@ -16,4 +16,7 @@ void InstallFontSubstitutions();
 // A font of the given face with the given character height in pixels.
 QFont MakeFont(const QString& face, int pixelHeight, bool bold = false);
 
+// The window's own font, that of its captions and of the dialogs it opens.
+QFont WindowFont();
+
 }  // namespace mogran
