@@ -65,13 +65,13 @@ TForm1::TForm1(WindowDialogs& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     setWindowIcon(ProgramIcon());
+    move(kLeft, kTop);
+    resize(kClientWidth, kClientHeight);
     // The native window is made before the controls, whose first caption waits for the font
     // database: the faces may still be being listed on another thread meanwhile.
     winId();
     BuildControls();
     SetAccessibleNames();
-    move(kLeft, kTop);
-    resize(kClientWidth, kClientHeight);
     BindEvents();
     RadioGroup1->setFocus();
     FormCreate();
