@@ -4,6 +4,12 @@
 
 namespace mogran {
 
+namespace {
+
+constexpr int kUnhintedFromPixels = 19;
+
+}  // namespace
+
 void InstallFontSubstitutions() {
     const auto substitute = [](const QString& face, const QString& installed) {
         if (!QFont::substitutes(face).contains(installed)) {
@@ -22,6 +28,11 @@ QFont MakeFont(const QString& face, int pixelHeight, bool bold) {
     QFont font(QFont::substitute(face));
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
+    // Large characters are drawn as designed: hinting changes no more than the shading of
+    // their edges, and the hinter's first use of a face costs a few milliseconds at start-up.
+    if (pixelHeight >= kUnhintedFromPixels) {
+        font.setHintingPreference(QFont::PreferNoHinting);
+    }
     font.setStyleHint(face == kProportionalGothic ? QFont::SansSerif : QFont::Monospace);
     return font;
 }
