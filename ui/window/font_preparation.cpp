@@ -1,9 +1,7 @@
 #include "font_preparation.h"
 
 #include <fontconfig/fontconfig.h>
-#include <sys/resource.h>
 #include <system_error>
-#include <unistd.h>
 #include <utility>
 
 #include <QFontDatabase>
@@ -33,14 +31,9 @@ void Join(std::thread& thread) {
 }  // namespace
 
 FontPreparation::FontPreparation()
-    : configuration_(Start([] {
-          // Below the display server and the toolkit's own start, which the window waits for
-          // first; the configuration is needed only after them.
-          setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
-          // Safe alongside another thread's first call: the configuration that is read
-          // second is dropped.
-          FcInit();
-      })) {}
+    // Safe alongside another thread's first call: the configuration that is read second is
+    // dropped.
+    : configuration_(Start([] { FcInit(); })) {}
 
 void FontPreparation::ListFaces() {
     // The font database may be used from any thread; its first use fills it.
