@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace mogran {
 
@@ -15,8 +15,6 @@ constexpr double kTabletHeight = 500;
 [[noreturn]] void Fail(int lineNumber, const char* what) {
     throw std::runtime_error("pen digits line " + std::to_string(lineNumber) + ": " + what);
 }
-
-}  // namespace
 
 std::vector<PenDigitSample> ParsePenDigits(std::string_view text) {
     std::vector<PenDigitSample> samples;
@@ -57,6 +55,8 @@ std::vector<PenDigitSample> ParsePenDigits(std::string_view text) {
     }
     return samples;
 }
+
+}  // namespace
 
 std::vector<PenDigitSample> ReadPenDigitsFile(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");

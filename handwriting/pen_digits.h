@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "digit_reader.h"
@@ -17,12 +16,9 @@ struct PenDigitSample {
     InkStrokes strokes;
 };
 
-// Reads the file's text (UNIPEN style: ".SEGMENT DIGIT n ? "d"", ".COMMENT d writer index",
-// strokes between ".PEN_DOWN" and ".PEN_UP" as lines of "x y"); throws std::runtime_error
-// naming the line when the text is not of that form.
-std::vector<PenDigitSample> ParsePenDigits(std::string_view text);
-
-// Reads and parses the file at path; throws std::runtime_error when it cannot be read.
+// Reads the file at path (UNIPEN style: ".SEGMENT DIGIT n ? "d"", ".COMMENT d writer index",
+// strokes between ".PEN_DOWN" and ".PEN_UP" as lines of "x y"); throws std::runtime_error when
+// it cannot be read, or naming the line when its text is not of that form.
 std::vector<PenDigitSample> ReadPenDigitsFile(const std::string& path);
 
 }  // namespace mogran

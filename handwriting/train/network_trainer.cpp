@@ -50,11 +50,6 @@ void NetworkTrainer::Forward(const float* input) {
         v /= total;
 }
 
-void NetworkTrainer::Probabilities(const float* input, float* out) {
-    Forward(input);
-    std::copy(values_.back().begin(), values_.back().end(), out);
-}
-
 float NetworkTrainer::Accumulate(const float* input, int label) {
     Forward(input);
     delta_ = values_.back();

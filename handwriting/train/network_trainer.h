@@ -20,7 +20,6 @@ public:
     float Accumulate(const float* input, int label);
     // Moves the weights along the batch's mean gradient, with weight decay, and empties it.
     void Step(float rate, float momentum, float decay);
-    void Probabilities(const float* input, float* out);
     // The network with 8-bit weights, one scale per output, as read from its bytes.
     DigitModel Quantised() const;
 

@@ -12,7 +12,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -76,11 +75,12 @@ struct Score {
     int total = 0;
 };
 
-void Count(Score& score, const DigitModel& network, const InkStrokes& ink, int digit) {
+DigitReading Count(Score& score, const DigitModel& network, const InkStrokes& ink, int digit) {
     const DigitReading r = ReadDigitWith(network, ink, kTabletSide);
     score.right += r.digit == digit ? 1 : 0;
     score.rejected += r.digit == kNoDigit ? 1 : 0;
     ++score.total;
+    return r;
 }
 
 void Print(const char* what, const Score& s) {
@@ -93,8 +93,7 @@ void Validate(const DigitModel& network, const std::vector<PenDigitSample>& held
     Score plain, sevens, nines, ones, fours, junk;
     int confusion[10][11] = {};
     for (const PenDigitSample& s : held) {
-        Count(plain, network, s.strokes, s.digit);
-        const DigitReading r = ReadDigitWith(network, s.strokes, kTabletSide);
+        const DigitReading r = Count(plain, network, s.strokes, s.digit);
         ++confusion[s.digit][r.digit == kNoDigit ? 10 : r.digit];
         if (s.digit == 7) {
             if (auto seven = SevenWithoutCrossbar(s.strokes))
@@ -168,8 +167,12 @@ int Train(const Settings& settings) {
     if (!settings.model.empty()) {
         const std::vector<unsigned char> bytes = model.ToBytes();
         std::FILE* file = std::fopen(settings.model.c_str(), "wb");
-        if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() ||
-            std::fclose(file) != 0) {
+        bool written = file != nullptr;
+        if (file != nullptr) {
+            written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+            written = std::fclose(file) == 0 && written;
+        }
+        if (!written) {
             std::fprintf(stderr, "train-digits: cannot write %s\n", settings.model.c_str());
             return 1;
         }
