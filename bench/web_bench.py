@@ -19,6 +19,7 @@
 Not a test: it prints the figures.
 usage: /usr/bin/python3 bench/web_bench.py [site folder (build-web/site)] [loads] [answers] [reads]
 """
+import itertools
 import os
 import statistics
 import sys
@@ -26,7 +27,7 @@ import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "web"))
-from browser import Site, chromium, open_drill, text, wait_for  # noqa: E402
+from browser import Site, chromium, open_drill, pen_samples, text, wait_for  # noqa: E402
 
 READY_TEXT = "もんだいをえらんでｽﾀｰﾄﾎﾞﾀﾝ。"
 RIGHT = "せいかいです！"
@@ -119,7 +120,6 @@ def answer_times(driver, url, answers):
     return driver.execute_script("return benchTimes")[:answers]
 
 
-SAMPLES = os.path.join(HERE, "..", "handwriting", "data", "pendigits-orig.tra")
 BOX = 140
 REPEATS = 20
 
@@ -160,14 +160,11 @@ new MutationObserver(() => {
 """
 
 
-def pen_samples(count):
+def box_samples(count):
     """The first `count` samples of the training file, as the page holds strokes: flat x, y
     lists in a box of BOX CSS pixels, y downward."""
     samples = []
-    for part in open(SAMPLES, encoding="latin-1").read().split(".SEGMENT")[1:count + 1]:
-        strokes = [[tuple(map(int, line.split()))
-                    for line in s.split(".PEN_UP")[0].splitlines()[1:]]
-                   for s in part.split(".PEN_DOWN")[1:]]
+    for _, strokes in itertools.islice(pen_samples(), count):
         points = [p for stroke in strokes for p in stroke]
         low = [min(p[i] for p in points) for i in (0, 1)]
         k = 0.7 * BOX / max(1, max(max(p[i] for p in points) - low[i] for i in (0, 1)))
@@ -242,7 +239,7 @@ def main():
     loads = int(sys.argv[2]) if len(sys.argv) > 2 else 20
     answers = int(sys.argv[3]) if len(sys.argv) > 3 else 300
     reads = int(sys.argv[4]) if len(sys.argv) > 4 else 1000
-    samples = pen_samples(reads)
+    samples = box_samples(reads)
     site = Site(built)
     try:
         with tempfile.TemporaryDirectory(prefix="mogran-bench-") as profile:

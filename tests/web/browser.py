@@ -16,6 +16,19 @@ from selenium.webdriver.webkitgtk.options import Options as WebKitOptions
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
 from serve_site import make_server  # noqa: E402
 
+PEN_SAMPLES = os.path.join(os.path.dirname(__file__), "..", "..", "handwriting", "data",
+                           "pendigits-orig.tra")
+
+
+def pen_samples():
+    """The reader's training file, sample by sample: the digit and its strokes of x, y points,
+    y upward."""
+    for part in open(PEN_SAMPLES, encoding="latin-1").read().split(".SEGMENT")[1:]:
+        yield part.split('"')[1], [
+            [tuple(map(int, line.split())) for line in s.split(".PEN_UP")[0].splitlines()[1:]]
+            for s in part.split(".PEN_DOWN")[1:]]
+
+
 FLAGS = ("--headless=new --no-sandbox --disable-gpu --disable-quic --no-first-run "
          "--disable-background-networking --disable-component-update --disable-sync "
          "--autoplay-policy=no-user-gesture-required --window-size=1024,768").split()

@@ -14,7 +14,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from browser import Site, chromium, colour, open_drill, text, wait_for
+from browser import Site, chromium, colour, open_drill, pen_samples, text, wait_for
 
 KIND = 8  # かっこつき: parentheses and all four operators
 STATE = 34215281  # 09:30:15.281 UTC as milliseconds since midnight, the reseeded state
@@ -248,7 +248,6 @@ def answer_by_touch(d, site, p):
     check(d, Edit4="2", Edit6=RIGHT, Edit1=p[1][1])
 
 
-SAMPLES = os.path.join(os.path.dirname(__file__), "../../handwriting/data/pendigits-orig.tra")
 # Tablets in portrait and landscape, a touch Chromebook and a small touch laptop.
 SCREENS = [(820, 1180), (1180, 820), (810, 1080), (1080, 810), (1366, 768), (1024, 600)]
 RECT = "const r = arguments[0].getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom];"
@@ -257,10 +256,8 @@ RECT = "const r = arguments[0].getBoundingClientRect(); return [r.left, r.top, r
 # The first pen sample of each digit in the reader's training file: strokes of x, y, y upward.
 def first_samples():
     found = {}
-    for part in open(SAMPLES, encoding="latin-1").read().split(".SEGMENT")[1:]:
-        found.setdefault(part.split('"')[1], [
-            [tuple(map(int, line.split())) for line in s.split(".PEN_UP")[0].splitlines()[1:]]
-            for s in part.split(".PEN_DOWN")[1:]])
+    for digit, strokes in pen_samples():
+        found.setdefault(digit, strokes)
     return found
 
 

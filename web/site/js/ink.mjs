@@ -64,6 +64,7 @@ class Box {
 
   empty() {
     clearTimeout(this.timer);
+    if (this.strokes.length === 0 && this.digit === null) return;
     this.strokes = [];
     this.show(null);
     this.draw();
@@ -120,12 +121,12 @@ export class InkPad {
     }
     for (const box of this.boxes) this.bindBox(box);
     doc.getElementById('InkClear').addEventListener('click', () => {
-      for (const box of this.boxes) box.empty();
-      this.writer = null;
+      this.emptyBoxes();
       this.update([]);
     });
+    // Every box not yet read is read before Enter.
     doc.getElementById('InkEnter').addEventListener('click', () => {
-      this.update(this.boxes.filter((box) => box.unread && box !== this.writer?.box));
+      this.update(this.boxes);
       this.handle('Edit2KeyDown', 13);
       this.handle('Edit2KeyUp');
     });
@@ -135,13 +136,15 @@ export class InkPad {
       this.showFace(face);
     });
     // A new problem empties the answer box, and the boxes with it.
-    front.answerWritten = () => {
-      for (const box of this.boxes) box.empty();
-      this.writer = null;
-    };
+    front.answerWritten = () => this.emptyBoxes();
     addEventListener('resize', () => { for (const box of this.boxes) box.draw(); });
     this.showFace(storedFace());
     readDigit(module, [], 1);  // the reader makes its model ready now, not at the first box
+  }
+
+  emptyBoxes() {
+    for (const box of this.boxes) box.empty();
+    this.writer = null;
   }
 
   showFace(face) {
@@ -160,7 +163,6 @@ export class InkPad {
         this.writer.box.strokes.pop();
         this.writer.box.draw();
       }
-      event.preventDefault();
       element.setPointerCapture(event.pointerId);
       clearTimeout(box.timer);
       // The box left is read at once; a box read before is written afresh.
@@ -170,7 +172,7 @@ export class InkPad {
       const rect = box.canvas.getBoundingClientRect();
       this.writer = { box, type, id: event.pointerId, rect, stroke: [] };
       box.strokes.push(this.writer.stroke);
-      this.add(event);
+      this.add([event]);
       if (others.length > 0 || afresh) this.update(others);
     });
     // Touches written here are no gesture of the page's: no scrolling, and no fling that
@@ -178,7 +180,7 @@ export class InkPad {
     element.addEventListener('touchstart', (event) => event.preventDefault(), { passive: false });
     element.addEventListener('pointermove', (event) => {
       if (this.writer?.id !== event.pointerId || this.writer.box !== box) return;
-      for (const point of event.getCoalescedEvents?.() ?? [event]) this.add(point);
+      this.add(event.getCoalescedEvents?.() ?? [event]);
     });
     const end = (event) => {
       if (this.writer?.id !== event.pointerId || this.writer.box !== box) return;
@@ -189,12 +191,16 @@ export class InkPad {
     element.addEventListener('pointercancel', end);
   }
 
-  // Adds a point to the stroke being written, in the box's own CSS pixels, and draws it.
-  add(event) {
+  // Adds the points of pointer events to the stroke being written, in the box's own CSS
+  // pixels, and draws them.
+  add(events) {
     const { box, rect, stroke } = this.writer;
     const scale = box.side / rect.width;
-    stroke.push((event.clientX - rect.left) * scale, (event.clientY - rect.top) * scale);
-    box.line(box.context(), stroke, stroke.length - 2);
+    const from = stroke.length;
+    for (const event of events) {
+      stroke.push((event.clientX - rect.left) * scale, (event.clientY - rect.top) * scale);
+    }
+    box.line(box.context(), stroke, from);
   }
 
   // Reads the boxes given, then brings the answer box to the digits read, as one step of the
